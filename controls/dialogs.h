@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <optional>
+
+class QWidget;
+
+namespace dorva {
+
+// Where a file dialog starts: one per kind of dialog, updated when the user confirms a file,
+// so the next use starts at the last folder and file.
+struct FileDialogState {
+    QString folder;
+    QString fileName;
+};
+
+// The program's standard dialogs and the error box, behind one interface so tests can answer
+// them. Filters use the notation "Description|pattern;pattern|Description|pattern".
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+    // The chosen full path, or an empty string when cancelled.
+    virtual QString openFile(QWidget* parent, const QString& filter, FileDialogState& state) = 0;
+    // Asks before overwriting an existing file; adds defaultSuffix to a name without one.
+    virtual QString saveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                             FileDialogState& state) = 0;
+    virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
+    // The error box: caption "DORVA", error icon, one OK button; adds the final period.
+    virtual void showError(QWidget* parent, const QString& message) = 0;
+};
+
+// The real dialogs of the toolkit.
+class QtDialogs : public Dialogs {
+public:
+    QString openFile(QWidget* parent, const QString& filter, FileDialogState& state) override;
+    QString saveFile(QWidget* parent, const QString& filter, const QString& defaultSuffix,
+                     FileDialogState& state) override;
+    std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
+    void showError(QWidget* parent, const QString& message) override;
+};
+
+// "Actor File(*.atr)|*.atr|All File(*.*)|*.*" in Qt's notation.
+QString toQtFilter(const QString& filter);
+
+// The text the error box shows for a message.
+QString errorBoxText(const QString& message);
+
+} // namespace dorva

@@ -1,0 +1,1 @@
+#include "formats/actorfile.h"

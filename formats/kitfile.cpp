@@ -1,0 +1,1 @@
+#include "formats/kitfile.h"
