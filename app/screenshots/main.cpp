@@ -15,7 +15,8 @@ int main(int argc, char** argv) {
     QDir().mkpath(dir);
     shootMainWindow(dir);
     shootColorButtons(dir);
-    shootPages(dir);
+    shootActorKitPages(dir);
+    shootMissionPage(dir);
     shootBrowser(dir);
     return 0;
 }

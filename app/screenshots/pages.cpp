@@ -1,3 +1,0 @@
-#include "app/screenshots/shots.h"
-
-void shootPages(const QString&) {}

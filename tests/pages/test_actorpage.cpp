@@ -1,0 +1,1 @@
+// tests arrive with the pages
