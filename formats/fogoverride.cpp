@@ -1,6 +1,7 @@
 #include "formats/fogoverride.h"
 
 #include "formats/tagvalue.h"
+#include "formats/textsearch.h"
 
 #include <cstddef>
 
@@ -25,12 +26,12 @@ struct Region {
 // From the first "<FogOverride" through the first "/>" after it, or to the end of the text.
 Region fogElement(std::string_view text) {
     Region region;
-    const std::size_t start = text.find(kElementStart);
+    const std::size_t start = findText(text, kElementStart);
     if (start == std::string_view::npos)
         return region;
     region.found = true;
     region.start = start;
-    const std::size_t end = text.find(kElementEnd, start + kElementStart.size());
+    const std::size_t end = findText(text, kElementEnd, start + kElementStart.size());
     region.length =
         end == std::string_view::npos ? text.size() - start : end + kElementEnd.size() - start;
     return region;
@@ -54,7 +55,7 @@ void readFogOverride(std::string_view text, MissionRecord& record) {
         {"Far = \"", "\" Re", &MissionRecord::fogFar},
         {"Spot = \"", "\"/>", &MissionRecord::fogSpot},
     };
-    if (text.find(kWord) == std::string_view::npos)
+    if (findText(text, kWord) == std::string_view::npos)
         return;
     record.fogOverride = true;
     const Region region = fogElement(text);
@@ -75,8 +76,8 @@ void writeFogOverride(const MissionRecord& record, std::string& text) {
     };
     if (!record.fogOverride)
         return;
-    if (text.find(kWord) == std::string::npos) {
-        const std::size_t wind = text.find(kWindClose);
+    if (findText(text, kWord) == std::string::npos) {
+        const std::size_t wind = findText(text, kWindClose);
         if (wind != std::string::npos)
             text.insert(wind + kWindClose.size(), kDefaultElement);
     }

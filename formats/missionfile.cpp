@@ -4,6 +4,7 @@
 #include "formats/error.h"
 #include "formats/fogoverride.h"
 #include "formats/tagvalue.h"
+#include "formats/textsearch.h"
 
 #include <cstddef>
 
@@ -54,7 +55,7 @@ struct CharacterRead {
 
 CharacterRead readCharacter(std::string_view text, std::string_view tag) {
     const std::string open = openTag(tag);
-    const std::size_t p = text.find(open);
+    const std::size_t p = findText(text, open);
     CharacterRead read;
     if (p == std::string_view::npos)
         return read;
@@ -86,7 +87,7 @@ void readFlag(std::string_view text, std::string_view tag, bool& value) {
 }
 
 bool contains(std::string_view text, std::string_view part) {
-    return text.find(part) != std::string_view::npos;
+    return findText(text, part) != std::string_view::npos;
 }
 
 Precipitation readPrecipitation(std::string_view text) {
@@ -117,14 +118,14 @@ void updateOrFill(std::string& text, std::string_view tag, std::string_view valu
     if (update(text, tag, value))
         return;
     const std::string empty = "<" + std::string(tag) + "/>";
-    const std::size_t p = text.find(empty);
+    const std::size_t p = findText(text, empty);
     if (p != std::string::npos)
         text.replace(p, empty.size(), openTag(tag) + std::string(value) + closeTag(tag));
 }
 
 // Puts a new line holding the element directly after the first anchor, two tabs indented.
 void insertAfter(std::string& text, std::string_view anchor, std::string_view line) {
-    const std::size_t p = text.find(anchor);
+    const std::size_t p = findText(text, anchor);
     if (p != std::string::npos)
         text.insert(p + anchor.size(), "\r\n\t\t" + std::string(line));
 }

@@ -1,15 +1,17 @@
 #include "formats/tagvalue.h"
 
+#include "formats/textsearch.h"
+
 namespace dorva {
 
 ValueSpan findValue(std::string_view text, std::string_view open, std::string_view close) {
     ValueSpan span;
-    const std::size_t p = text.find(open);
+    const std::size_t p = findText(text, open);
     if (p == std::string_view::npos)
         return span;
     span.openFound = true;
     span.start = p + open.size();
-    const std::size_t q = text.find(close);
+    const std::size_t q = findText(text, close);
     if (q == std::string_view::npos || q < span.start)
         return span;
     span.length = q - span.start;
