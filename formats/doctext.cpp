@@ -26,7 +26,9 @@ std::string normalizeLineBreaks(std::string_view bytes) {
     return out;
 }
 
-void DocText::setText(std::string_view bytes) { text_ = normalizeLineBreaks(bytes); }
+void DocText::setText(std::string_view bytes) {
+    text_ = normalizeLineBreaks(bytes);
+}
 
 int DocText::lineCount() const {
     if (text_.empty())
@@ -90,9 +92,13 @@ void DocText::insertLine(int i, std::string_view s) {
 }
 
 void DocText::addLines(const DocText& other) {
-    const int n = other.lineCount();
-    for (int i = 0; i < n; ++i)
-        insertLine(lineCount(), other.line(i));
+    if (other.empty())
+        return;
+    if (!text_.empty() && !endsWithBreak(text_))
+        text_ += "\r\n";
+    text_ += other.text_;
+    if (!endsWithBreak(text_))
+        text_ += "\r\n";
 }
 
 } // namespace dorva

@@ -1,1 +1,69 @@
-// tests arrive with the formats
+#include "formats/codec.h"
+#include "formats/error.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+
+namespace dorva {
+namespace {
+
+std::string roundTrip(const std::string& bytes) {
+    const std::optional<std::string> back = utf8ToCp932(cp932ToUtf8(bytes));
+    return back ? *back : std::string("<refused>");
+}
+
+TEST(Codec, EverySingleByteComesBack) {
+    for (int b = 0; b < 256; ++b) {
+        const std::string bytes(1, static_cast<char>(b));
+        ASSERT_EQ(roundTrip(bytes), bytes) << "byte " << b;
+    }
+}
+
+TEST(Codec, EveryTwoByteSequenceComesBack) {
+    for (int lead = 0; lead < 256; ++lead) {
+        for (int trail = 0; trail < 256; ++trail) {
+            const std::string bytes = {static_cast<char>(lead), static_cast<char>(trail)};
+            ASSERT_EQ(roundTrip(bytes), bytes) << "bytes " << lead << " " << trail;
+        }
+    }
+}
+
+TEST(Codec, RandomBytesComeBack) {
+    std::mt19937 random(932);
+    std::uniform_int_distribution<int> byte(0, 255);
+    for (int sample = 0; sample < 200; ++sample) {
+        std::string bytes(1 + sample * 7 % 300, '\0');
+        for (char& c : bytes)
+            c = static_cast<char>(byte(random));
+        ASSERT_EQ(roundTrip(bytes), bytes) << "sample " << sample;
+    }
+}
+
+TEST(Codec, JapaneseTextConverts) {
+    const std::string cp932 = "\x93\xfa\x96\x7b\x8c\xea\xb1 A";
+    const std::string utf8 = "日本語ｱ A";
+    EXPECT_EQ(cp932ToUtf8(cp932), utf8);
+    EXPECT_EQ(utf8ToCp932(utf8), cp932);
+}
+
+TEST(Codec, CharacterOutsideTheCodePageIsRefused) {
+    std::string bad;
+    EXPECT_FALSE(utf8ToCp932("a€b", &bad).has_value());
+    EXPECT_EQ(bad, "€");
+    try {
+        utf8ToCp932OrThrow("a€b", "Name");
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_EQ(std::string(e.what()), messageCannotEncode("Name", "€"));
+    }
+}
+
+TEST(Codec, MalformedUtf8IsRefused) {
+    EXPECT_FALSE(utf8ToCp932("\xe6\x97").has_value());
+    EXPECT_FALSE(utf8ToCp932("\xff").has_value());
+}
+
+} // namespace
+} // namespace dorva
