@@ -1,1 +1,259 @@
-// placeholder
+#include "app/mainwindow.h"
+
+#include "app/filebrowser.h"
+#include "app/fileio.h"
+#include "controls/aboutbox.h"
+#include "controls/briefingdialog.h"
+#include "controls/dialogs.h"
+#include "formats/error.h"
+#include "pages/actorpage.h"
+#include "pages/kitpage.h"
+#include "pages/missionpage.h"
+
+#include <QCloseEvent>
+#include <QDir>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+
+namespace dorva {
+
+namespace {
+
+constexpr int kClientWidth = 772;
+constexpr int kClientHeight = 442;
+constexpr int kPageAreaWidth = 633;
+constexpr int kWideOuterWidth = 780;
+constexpr int kNarrowOuterWidth = 640;
+
+QAction* makeAction(QObject* owner, const QString& name, const QString& caption,
+                    const QKeySequence& shortcut = {}) {
+    auto* action = new QAction(caption, owner);
+    action->setObjectName(name);
+    action->setShortcut(shortcut);
+    return action;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QString& startFolder,
+                       QWidget* parent)
+    : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                              Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                              Qt::WindowCloseButtonHint),
+      dialogs_(dialogs), settingsPath_(settingsPath) {
+    setObjectName("Form1");
+    setWindowTitle("DORVA");
+
+    auto* client = new QWidget(this);
+    client->setObjectName("ClientArea");
+    client->setFixedSize(kClientWidth, kClientHeight);
+    auto* row = new QHBoxLayout(client);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(0);
+    pageControl_ = new QTabWidget(client);
+    pageControl_->setObjectName("PageControl1");
+    pageControl_->setFixedWidth(kPageAreaWidth);
+    browser_ = new FileBrowser(dialogs_, client);
+    row->addWidget(pageControl_);
+    row->addWidget(browser_, 1);
+    setCentralWidget(client);
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    // The briefing dialog lives as long as the window: the Mission page keeps its text there.
+    briefing_ = new BriefingDialog(this);
+    missionPage_ = new MissionPage(dialogs_, *briefing_);
+    actorPage_ = new ActorPage(dialogs_);
+    kitPage_ = new KitPage(dialogs_);
+    addPage(missionPage_, "TabSheet3", "Mission");
+    addPage(actorPage_, "TabSheet1", "Actor");
+    addPage(kitPage_, "TabSheet2", "Kit");
+
+    buildMenu();
+    connect(browser_, &FileBrowser::fileSelected, this, &MainWindow::openFromFileList);
+    restoreSettings(startFolder);
+    connect(pageControl_, &QTabWidget::currentChanged, this, &MainWindow::pageShown);
+    about_ = new AboutBox(this);
+}
+
+void MainWindow::addPage(DocumentPage* page, const QString& objectName, const QString& caption) {
+    page->setObjectName(objectName);
+    page->saveAsButton()->setEnabled(page->canSaveAsWithoutFile());
+    pageControl_->addTab(page, caption);
+    connect(page, &DocumentPage::openRequested, this,
+            [this, page] { request([=] { open(page, OpenWay::PageButton); }); });
+    connect(page, &DocumentPage::saveRequested, this,
+            [this, page] { request([=] { save(page); }); });
+    connect(page, &DocumentPage::saveAsRequested, this,
+            [this, page] { request([=] { saveAs(page); }); });
+}
+
+void MainWindow::buildMenu() {
+    // The keyboard actions; the menu items below carry their keys, so a disabled item's key
+    // does nothing.
+    openByMenu_ = makeAction(this, "OpenByMenu", "OpenByMenu", QKeySequence("Ctrl+O"));
+    saveByMenu_ = makeAction(this, "SaveByMenu", "Save", QKeySequence("Ctrl+S"));
+    saveAsByMenu_ = makeAction(this, "SaveAsByMenu", "SaveAs", QKeySequence("Shift+Ctrl+S"));
+    showList_ = makeAction(this, "ShowList", "ShowList", QKeySequence(Qt::Key_F12));
+    connect(openByMenu_, &QAction::triggered, this,
+            [this] { request([this] { open(currentPage(), OpenWay::Menu); }); });
+    connect(saveByMenu_, &QAction::triggered, this,
+            [this] { request([this] { save(currentPage()); }); });
+    connect(saveAsByMenu_, &QAction::triggered, this,
+            [this] { request([this] { saveAs(currentPage()); }); });
+    connect(showList_, &QAction::triggered, this, &MainWindow::toggleFileList);
+
+    auto item = [](QMenu* menu, const QString& name, const QString& caption, QAction* action) {
+        QAction* menuItem = menu->addAction(caption);
+        menuItem->setObjectName(name);
+        if (action) {
+            menuItem->setShortcut(action->shortcut());
+            QObject::connect(menuItem, &QAction::triggered, action,
+                             [action] { action->trigger(); });
+        }
+        return menuItem;
+    };
+
+    QMenu* file = menuBar()->addMenu("File(&F)");
+    file->setObjectName("File1");
+    item(file, "Open1", "Open(&O)", openByMenu_);
+    file->addSeparator();
+    saveItem_ = item(file, "N2", "Save", saveByMenu_);
+    saveAsItem_ = item(file, "N3", "SaveAs", saveAsByMenu_);
+    file->addSeparator();
+    connect(item(file, "Exit1", "Exit(&X)", nullptr), &QAction::triggered, this, &QWidget::close);
+
+    QMenu* option = menuBar()->addMenu("Option(&O)");
+    option->setObjectName("Option1");
+    showListItem_ = item(option, "N5", "ShowListView(&L)", showList_);
+    showListItem_->setCheckable(true);
+    showListItem_->setChecked(true);
+
+    QMenu* help = menuBar()->addMenu("Help(&H)");
+    help->setObjectName("Help1");
+    connect(item(help, "VersionInfo1", "Version Info(&A)", nullptr), &QAction::triggered, this,
+            [this] { about_->exec(); });
+}
+
+void MainWindow::restoreSettings(const QString& startFolder) {
+    browser_->loadShortcuts(QDir(startFolder).filePath("shortcut.ini"));
+    Settings defaults;
+    defaults.lastDir = startFolder;
+    settings_ = loadSettings(settingsPath_, defaults);
+    move(settings_.left, settings_.top);
+    const int tab = settings_.lastTab;
+    pageControl_->setCurrentIndex(tab >= 0 && tab < pageControl_->count() ? tab : 0);
+
+    // A remembered folder that has gone away falls back quietly to the start folder.
+    bool inFolder = false;
+    if (!settings_.lastDir.isEmpty() && QFileInfo(settings_.lastDir).isDir()) {
+        try {
+            browser_->setFolder(settings_.lastDir);
+            inFolder = true;
+        } catch (const Error&) {
+        }
+    }
+    if (!inFolder)
+        request([&] { browser_->setFolder(startFolder); });
+    browser_->setShortcutText(QDir::toNativeSeparators(browser_->folder()));
+    pageShown();
+}
+
+DocumentPage* MainWindow::currentPage() const {
+    return static_cast<DocumentPage*>(pageControl_->currentWidget());
+}
+
+void MainWindow::pageShown() {
+    DocumentPage* page = currentPage();
+    browser_->setMask(page->fileMask());
+    const bool hasFile = !page->filePath().isEmpty();
+    saveItem_->setEnabled(hasFile);
+    saveAsItem_->setEnabled(hasFile || page->canSaveAsWithoutFile());
+}
+
+void MainWindow::request(const std::function<void()>& work) {
+    try {
+        work();
+    } catch (const Error& error) {
+        dialogs_.showError(this, QString::fromUtf8(error.what()));
+    }
+}
+
+void MainWindow::open(DocumentPage* page, OpenWay way) {
+    const QString path = dialogs_.openFile(this, page->openFilter(), *page->openDialogState());
+    if (!path.isEmpty())
+        openFile(page, path, way);
+}
+
+void MainWindow::openFile(DocumentPage* page, const QString& path, OpenWay way) {
+    // The page changes only when both reading and loading succeed.
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    page->loadDocument(readDocumentFile(fullPath));
+    page->saveButton()->setEnabled(true);
+    saveItem_->setEnabled(true);
+    if (way != OpenWay::FileList)
+        page->saveAsButton()->setEnabled(true);
+    if (way == OpenWay::Menu)
+        saveAsItem_->setEnabled(true);
+    page->statusField()->setText(QDir::toNativeSeparators(fullPath));
+    page->fileOpened(fullPath);
+}
+
+void MainWindow::save(DocumentPage* page) {
+    const QString path = QDir::fromNativeSeparators(page->filePath());
+    if (path.isEmpty())
+        return;
+    writeDocumentFile(path, page->outputBytes());
+}
+
+void MainWindow::saveAs(DocumentPage* page) {
+    if (page->filePath().isEmpty() && !page->canSaveAsWithoutFile())
+        return;
+    const QString path = dialogs_.saveFile(this, page->saveFilter(), page->defaultSuffix(),
+                                           *page->saveDialogState());
+    if (path.isEmpty())
+        return;
+    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    writeDocumentFile(fullPath, page->outputBytes());
+    page->statusField()->setText(QDir::toNativeSeparators(fullPath));
+    page->saveButton()->setEnabled(true);
+    saveItem_->setEnabled(true);
+}
+
+void MainWindow::openFromFileList(const QString& path, const QString& mask) {
+    for (DocumentPage* page :
+         {static_cast<DocumentPage*>(actorPage_), static_cast<DocumentPage*>(missionPage_),
+          static_cast<DocumentPage*>(kitPage_)}) {
+        if (mask == page->fileMask()) {
+            request([&] { openFile(page, path, OpenWay::FileList); });
+            return;
+        }
+    }
+}
+
+void MainWindow::toggleFileList() {
+    listShown_ = !listShown_;
+    showListItem_->setChecked(listShown_);
+    browser_->setVisible(listShown_);
+    setOuterWidth(listShown_ ? kWideOuterWidth : kNarrowOuterWidth);
+}
+
+void MainWindow::setOuterWidth(int width) {
+    const int frame = frameGeometry().width() - geometry().width();
+    centralWidget()->setFixedWidth(width - frame);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    settings_.top = pos().y();
+    settings_.left = pos().x();
+    settings_.lastTab = pageControl_->currentIndex();
+    settings_.lastDir = browser_->folder();
+    // The window closes even when the settings cannot be written.
+    saveSettings(settingsPath_, settings_);
+    QMainWindow::closeEvent(event);
+}
+
+} // namespace dorva

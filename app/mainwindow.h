@@ -1,0 +1,83 @@
+#pragma once
+
+#include "app/settings.h"
+
+#include <QMainWindow>
+#include <QString>
+#include <functional>
+
+class QAction;
+class QTabWidget;
+
+namespace dorva {
+
+class AboutBox;
+class ActorPage;
+class BriefingDialog;
+class Dialogs;
+class DocumentPage;
+class FileBrowser;
+class KitPage;
+class MissionPage;
+
+// The main window "Form1": the pages "Mission", "Actor" and "Kit" beside the file browser, the
+// menu and its keys. It owns all file input and output: it reads a file and hands the bytes to
+// a page, and writes what a page produces. Every error of a request ends up in one error box.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    // Restores position, last page and last folder from settingsPath; startFolder is the
+    // folder the program was started in (the file browser's folder when none is stored).
+    MainWindow(Dialogs& dialogs, const QString& settingsPath, const QString& startFolder,
+               QWidget* parent = nullptr);
+
+    // How a file was opened; each way turns on its own set of controls.
+    enum class OpenWay { PageButton, Menu, FileList };
+
+    void openFile(DocumentPage* page, const QString& path, OpenWay way);
+    DocumentPage* currentPage() const;
+    MissionPage* missionPage() const { return missionPage_; }
+    ActorPage* actorPage() const { return actorPage_; }
+    KitPage* kitPage() const { return kitPage_; }
+    FileBrowser* fileBrowser() const { return browser_; }
+    BriefingDialog* briefingDialog() const { return briefing_; }
+    AboutBox* aboutBox() const { return about_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenu();
+    void addPage(DocumentPage* page, const QString& objectName, const QString& caption);
+    void restoreSettings(const QString& startFolder);
+    void pageShown();
+    void open(DocumentPage* page, OpenWay way);
+    void save(DocumentPage* page);
+    void saveAs(DocumentPage* page);
+    void toggleFileList();
+    void openFromFileList(const QString& path, const QString& mask);
+    void setOuterWidth(int width);
+    // Runs one user request and shows any Error it raises in the error box.
+    void request(const std::function<void()>& work);
+
+    Dialogs& dialogs_;
+    QString settingsPath_;
+    Settings settings_;
+    QTabWidget* pageControl_;
+    FileBrowser* browser_;
+    BriefingDialog* briefing_;
+    MissionPage* missionPage_;
+    ActorPage* actorPage_;
+    KitPage* kitPage_;
+    AboutBox* about_ = nullptr;
+    QAction* openByMenu_ = nullptr;
+    QAction* saveByMenu_ = nullptr;
+    QAction* saveAsByMenu_ = nullptr;
+    QAction* showList_ = nullptr;
+    QAction* saveItem_ = nullptr;     // N2
+    QAction* saveAsItem_ = nullptr;   // N3
+    QAction* showListItem_ = nullptr; // N5
+    bool listShown_ = true;
+};
+
+} // namespace dorva
