@@ -1,0 +1,194 @@
+#include "cli/commands.h"
+
+#include "cli/escape.h"
+#include "cli/fileio.h"
+#include "cli/keys.h"
+#include "cli/page.h"
+#include "formats/codec.h"
+#include "formats/error.h"
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+
+namespace dorva {
+
+namespace {
+
+// A usage problem found before any file is touched.
+class UsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+struct Assignment {
+    const Key* key;
+    std::string value; // UTF-8, escapes resolved
+};
+
+Kind resolveKind(const std::string& file, const std::string& kindOption) {
+    if (!kindOption.empty()) {
+        if (const auto kind = kindFromName(kindOption))
+            return *kind;
+        throw UsageError("unknown kind '" + kindOption + "' (actor, kit or mission)");
+    }
+    if (const auto kind = kindFromExtension(file))
+        return *kind;
+    throw UsageError("cannot tell the kind of '" + file +
+                     "' from its extension; name it with --kind actor|kit|mission");
+}
+
+std::vector<Assignment> parseAssignments(Kind kind, const std::vector<std::string>& texts) {
+    std::vector<Assignment> assignments;
+    for (const std::string& text : texts) {
+        const std::size_t equals = text.find('=');
+        if (equals == std::string::npos)
+            throw UsageError("'" + text + "' is not of the form KEY=VALUE");
+        const std::string name = text.substr(0, equals);
+        const Key* key = findKey(kind, name);
+        if (!key)
+            throw UsageError("unknown key '" + name + "' for " + kindName(kind) +
+                             " files (see --help)");
+        const auto value = unescapeValue(std::string_view(text).substr(equals + 1));
+        if (!value)
+            throw UsageError("bad escape in the value of " + name +
+                             " (only \\\\, \\r and \\n are escapes)");
+        assignments.push_back({key, *value});
+    }
+    return assignments;
+}
+
+// Applies the values in the order given, each as its field takes a pasted value.
+void applyAssignments(Page& page, const std::vector<Assignment>& assignments) {
+    for (const Assignment& a : assignments)
+        a.key->set(page, utf8ToCp932OrThrow(a.value, a.key->name));
+}
+
+Page openFile(const std::string& file, Kind kind) {
+    return openPage(kind, readWholeFile(file));
+}
+
+void reportError(Streams io, const std::string& file, const Error& e) {
+    io.err << file << ": " << withFinalPeriod(e.what()) << "\n";
+}
+
+ExitCode reportUsage(Streams io, const UsageError& e) {
+    io.err << "dorva-cli: " << e.what() << "\n";
+    return ExitCode::Usage;
+}
+
+void printPlain(const Page& page, std::ostream& out) {
+    for (const Key& key : keysOf(page.kind))
+        out << key.name << '=' << escapeValue(cp932ToUtf8(key.get(page))) << '\n';
+}
+
+void printJson(const Page& page, std::ostream& out) {
+    nlohmann::ordered_json object = nlohmann::ordered_json::object();
+    for (const Key& key : keysOf(page.kind))
+        object[key.name] = cp932ToUtf8(key.get(page));
+    out << object.dump(2) << '\n';
+}
+
+// Saves the page to the target; field and write errors name the file they concern.
+ExitCode applyAndWrite(Page& page, const std::vector<Assignment>& assignments,
+                       const std::string& source, const std::string& target, Streams io) {
+    try {
+        applyAssignments(page, assignments);
+    } catch (const Error& e) {
+        reportError(io, source, e);
+        return ExitCode::Failure;
+    }
+    try {
+        writeFileAtomically(target, savePage(page));
+    } catch (const Error& e) {
+        reportError(io, target, e);
+        return ExitCode::Failure;
+    }
+    return ExitCode::Success;
+}
+
+} // namespace
+
+ExitCode showFile(const std::string& file, const std::string& kindOption, bool json, Streams io) {
+    Kind kind;
+    try {
+        kind = resolveKind(file, kindOption);
+    } catch (const UsageError& e) {
+        return reportUsage(io, e);
+    }
+    try {
+        const Page page = openFile(file, kind);
+        if (json)
+            printJson(page, io.out);
+        else
+            printPlain(page, io.out);
+    } catch (const Error& e) {
+        reportError(io, file, e);
+        return ExitCode::Failure;
+    }
+    return ExitCode::Success;
+}
+
+ExitCode setValues(const std::string& file, const std::string& output,
+                   const std::string& kindOption, const std::vector<std::string>& assignments,
+                   Streams io) {
+    Kind kind;
+    std::vector<Assignment> parsed;
+    try {
+        kind = resolveKind(file, kindOption);
+        parsed = parseAssignments(kind, assignments);
+    } catch (const UsageError& e) {
+        return reportUsage(io, e);
+    }
+    Page page;
+    try {
+        page = openFile(file, kind);
+    } catch (const Error& e) {
+        reportError(io, file, e);
+        return ExitCode::Failure;
+    }
+    return applyAndWrite(page, parsed, file, output.empty() ? file : output, io);
+}
+
+ExitCode newFile(const std::string& kindText, const std::string& output,
+                 const std::vector<std::string>& assignments, Streams io) {
+    Kind kind;
+    std::vector<Assignment> parsed;
+    try {
+        const auto named = kindFromName(kindText);
+        if (!named)
+            throw UsageError("unknown kind '" + kindText + "' (actor or kit)");
+        if (*named == Kind::Mission)
+            throw UsageError("a mission file cannot be made from nothing; use set on an "
+                             "existing mission file with -o");
+        kind = *named;
+        parsed = parseAssignments(kind, assignments);
+    } catch (const UsageError& e) {
+        return reportUsage(io, e);
+    }
+    Page page = freshPage(kind);
+    return applyAndWrite(page, parsed, output, output, io);
+}
+
+ExitCode checkFiles(const std::vector<std::string>& files, const std::string& kindOption,
+                    Streams io) {
+    std::vector<Kind> kinds;
+    try {
+        for (const std::string& file : files)
+            kinds.push_back(resolveKind(file, kindOption));
+    } catch (const UsageError& e) {
+        return reportUsage(io, e);
+    }
+    ExitCode result = ExitCode::Success;
+    for (std::size_t i = 0; i < files.size(); ++i) {
+        try {
+            openFile(files[i], kinds[i]);
+        } catch (const Error& e) {
+            reportError(io, files[i], e);
+            result = ExitCode::Failure;
+        }
+    }
+    return result;
+}
+
+} // namespace dorva

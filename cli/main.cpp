@@ -1,0 +1,78 @@
+#include "cli/commands.h"
+#include "cli/help.h"
+
+#include <CLI/CLI.hpp>
+
+#include <iostream>
+
+int main(int argc, char** argv) {
+    using namespace dorva;
+    const std::string allKeys =
+        keyListHelp(Kind::Actor) + keyListHelp(Kind::Kit) + keyListHelp(Kind::Mission);
+    const std::string kindHelp =
+        "The kind follows the extension (.atr, .kit, .mis in any letter case) unless --kind "
+        "names it.";
+
+    CLI::App app{"Shows, edits, creates and checks DORVA Actor (.atr), Kit (.kit) and Mission "
+                 "(.mis) files.",
+                 "dorva-cli"};
+    app.require_subcommand(1);
+    app.footer("Exit codes: 0 success, 1 a load, value or write error, 2 a usage error.\n" +
+               kindHelp + "\n\n" + valueHelp() + "\nKeys:\n" + allKeys);
+
+    std::string file;
+    std::string output;
+    std::string kind;
+    bool json = false;
+    std::vector<std::string> assignments;
+    std::vector<std::string> files;
+
+    CLI::App* show = app.add_subcommand("show", "Print the values the editor shows for FILE, one "
+                                                "KEY=VALUE a line, in key order");
+    show->add_flag("--json", json, "Print one JSON object of strings instead");
+    show->add_option("--kind", kind, "actor, kit or mission");
+    show->add_option("FILE", file, "The file to show")->required();
+    show->footer(kindHelp + "\n\n" + valueHelp() + "\nKeys:\n" + allKeys);
+
+    CLI::App* set = app.add_subcommand(
+        "set", "Open FILE, apply KEY=VALUE in the order given and save it as the editor does");
+    set->add_option("-o,--output", output, "Write to OUT instead of replacing FILE");
+    set->add_option("--kind", kind, "actor, kit or mission");
+    set->add_option("FILE", file, "The file to edit")->required();
+    set->add_option("KEY=VALUE", assignments, "Values to put into the fields");
+    set->footer("Nothing is written when any value fails. " + kindHelp + "\n\n" + valueHelp() +
+                "\nKeys:\n" + allKeys);
+
+    CLI::App* create =
+        app.add_subcommand("new", "Save a fresh actor or kit page, with the given values, to OUT");
+    create->add_option("KIND", kind, "actor or kit (a mission needs an existing file)")->required();
+    create->add_option("-o,--output", output, "The file to write")->required();
+    create->add_option("KEY=VALUE", assignments, "Values to put into the fields");
+    create->footer(valueHelp() + "\nKeys:\n" + keyListHelp(Kind::Actor) + keyListHelp(Kind::Kit));
+
+    CLI::App* check =
+        app.add_subcommand("check", "Open every FILE and report each one that fails to load");
+    check->add_option("--kind", kind, "actor, kit or mission");
+    check->add_option("FILE", files, "The files to check")->required();
+    check->footer(kindHelp);
+
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::ParseError& e) {
+        const int code = app.exit(e);
+        return code == 0 ? 0 : static_cast<int>(ExitCode::Usage);
+    }
+
+    const Streams io{std::cout, std::cerr};
+    ExitCode result = ExitCode::Usage;
+    if (*show)
+        result = showFile(file, kind, json, io);
+    else if (*set)
+        result = setValues(file, output, kind, assignments, io);
+    else if (*create)
+        result = newFile(kind, output, assignments, io);
+    else if (*check)
+        result = checkFiles(files, kind, io);
+    std::cout.flush();
+    return static_cast<int>(result);
+}
