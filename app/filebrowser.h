@@ -1,7 +1,15 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
+
+class QComboBox;
+class QListView;
+class QListWidget;
+class QModelIndex;
+class QSplitter;
+class QStringListModel;
 
 namespace dorva {
 
@@ -27,13 +35,38 @@ public:
     // The shortcut combo box's edit text.
     void setShortcutText(const QString& text);
 
+    // Applies a shortcut entry as a path: folder, folder and mask, or folder and file, which is
+    // then selected. Changes nothing when it throws Error.
+    void applyShortcut(const QString& entry);
+    // Selects the named file of the file list, as a user's click would; false if not listed.
+    bool selectFile(const QString& fileName);
+    // The full path of the selected file, empty when none is selected.
+    QString selectedPath() const;
+    // The file names the list shows, in order.
+    QStringList files() const;
+
+    QSize sizeHint() const override;
+
 signals:
     void fileSelected(const QString& path, const QString& mask);
 
 private:
+    void rebuildFileList();
+    void rebuildFolderList();
+    void fileSelectionChanged();
+    void folderActivated(const QModelIndex& index);
+    void shortcutChosen(int index);
+    QString pathOf(const QString& fileName) const;
+
     Dialogs& dialogs_;
     QString folder_;
     QString mask_;
+    QString selectedFile_;
+    QComboBox* shortcutCombo_;
+    QListView* fileList_;
+    QStringListModel* fileModel_;
+    QSplitter* splitter_;
+    QListWidget* folderList_;
 };
 
 } // namespace dorva
