@@ -1,1 +1,542 @@
-// tests arrive with the formats
+#include "formats/doctext.h"
+#include "formats/error.h"
+#include "formats/missionfile.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+
+namespace dorva {
+namespace {
+
+std::string readData(const std::string& name) {
+    std::ifstream in(std::string(DORVA_TEST_DATA) + "/mission/" + name, std::ios::binary);
+    EXPECT_TRUE(in) << name;
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string loadError(const std::string& text) {
+    try {
+        loadMission(text);
+    } catch (const Error& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+// Saves the record loaded from the text after applying an edit.
+std::string saveEdited(const std::string& text, const std::function<void(MissionRecord&)>& edit) {
+    MissionRecord record = loadMission(text);
+    edit(record);
+    return saveMission(record, text);
+}
+
+// ---- Loading ----
+
+TEST(MissionLoad, EmptyDocumentGivesFreshPage) {
+    const MissionRecord r = loadMission("");
+    for (const std::string* s :
+         {&r.environment, &r.mapShots, &r.mapName, &r.recommendedGameTypes, &r.weather, &r.wind,
+          &r.briefingImage, &r.briefingCycleImage, &r.locationText, &r.dateText, &r.timeText,
+          &r.briefingWaveFile, &r.name, &r.combatPoints, &r.heroFile, &r.briefingText})
+        EXPECT_EQ(*s, "");
+    EXPECT_FALSE(r.fogOverride);
+    EXPECT_EQ(r.fogNear, "0");
+    EXPECT_EQ(r.fogFar, "0");
+    EXPECT_EQ(r.fogSpot, "0");
+    EXPECT_EQ(r.fogRed, "255");
+    EXPECT_EQ(r.fogGreen, "255");
+    EXPECT_EQ(r.fogBlue, "255");
+    EXPECT_EQ(r.mapSize, 0);
+    EXPECT_EQ(r.weatherIndex, 0);
+    EXPECT_EQ(r.classes, (std::array<int, 6>{}));
+    for (bool b : {r.demoRequired, r.demoRecommend, r.antitankRequired, r.antitankRecommend,
+                   r.singlePlayer, r.coop, r.team, r.solo, r.requiresUnlocking, r.gameTypes})
+        EXPECT_FALSE(b);
+    EXPECT_EQ(r.precipitation, Precipitation::Clear);
+}
+
+TEST(MissionLoad, EachTextElementFillsItsOwnField) {
+    struct Case {
+        const char* tag;
+        std::string MissionRecord::*field;
+    };
+    const Case cases[] = {
+        {"Environment", &MissionRecord::environment},
+        {"MapShots", &MissionRecord::mapShots},
+        {"MapName", &MissionRecord::mapName},
+        {"RecommendedGameTypes", &MissionRecord::recommendedGameTypes},
+        {"Weather", &MissionRecord::weather},
+        {"Wind", &MissionRecord::wind},
+        {"BriefingImage", &MissionRecord::briefingImage},
+        {"BriefingCycleImage", &MissionRecord::briefingCycleImage},
+        {"LocationText", &MissionRecord::locationText},
+        {"DateText", &MissionRecord::dateText},
+        {"TimeText", &MissionRecord::timeText},
+        {"BriefingWaveFile", &MissionRecord::briefingWaveFile},
+        {"Name", &MissionRecord::name},
+        {"CombatPoints", &MissionRecord::combatPoints},
+        {"HeroFile", &MissionRecord::heroFile},
+        {"BriefingText", &MissionRecord::briefingText},
+    };
+    // Look-alike tags (WeatherIndex, MapName, BriefingImageY) stand first and must not match.
+    std::string text = "<M>\r\n\t<WeatherIndex>1</WeatherIndex>\r\n\t<BriefingImageY>9</"
+                       "BriefingImageY>\r\n";
+    for (const Case& c : cases)
+        text += std::string("\t<") + c.tag + ">v-" + c.tag + "</" + c.tag + ">\r\n";
+    text += "</M>\r\n";
+    const MissionRecord r = loadMission(text);
+    for (const Case& c : cases)
+        EXPECT_EQ(r.*c.field, std::string("v-") + c.tag);
+}
+
+TEST(MissionLoad, ValueRule) {
+    struct Case {
+        const char* text;
+        const char* mapShots;
+    };
+    const Case cases[] = {
+        {"<MapShots/>", ""},
+        {"<MapShots>no end\r\n", ""},
+        {"", ""},
+        {"<MapShots></MapShots>", ""},
+        // A stray closing tag without any opening tag never copies from the document start.
+        {"head\r\n</MapShots>\r\n", ""},
+        {"<MapShots>  a b \r\n\tc\r\n</MapShots>", "  a b \r\n\tc\r\n"},
+        {"<MapShots>first</MapShots><MapShots>second</MapShots>", "first"},
+        // The closing tag in front of the value: empty.
+        {"</MapShots>\r\n<MapShots>x", ""},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(loadMission(c.text).mapShots, c.mapShots) << c.text;
+}
+
+TEST(MissionLoad, DigitsKeepTheDigitAsRead) {
+    const MissionRecord r = loadMission("<MapSize>12</MapSize><WeatherIndex>9</WeatherIndex>"
+                                        "<Class0>3</Class0><Class1>2</Class1><Class2>1</Class2>"
+                                        "<Class3>7</Class3><Class4>0</Class4><Class5>4</Class5>"
+                                        "<MapSize>3</MapSize>");
+    EXPECT_EQ(r.mapSize, 1);
+    EXPECT_EQ(r.weatherIndex, 9);
+    EXPECT_EQ(r.classes, (std::array<int, 6>{3, 2, 1, 7, 0, 4}));
+}
+
+TEST(MissionLoad, FlagsAreFalseOnlyForZero) {
+    struct Case {
+        const char* tag;
+        bool MissionRecord::*field;
+    };
+    const Case cases[] = {
+        {"DemoRequired", &MissionRecord::demoRequired},
+        {"DemoRecommend", &MissionRecord::demoRecommend},
+        {"AntitankRequired", &MissionRecord::antitankRequired},
+        {"AntitankRecommend", &MissionRecord::antitankRecommend},
+        {"SinglePlayer", &MissionRecord::singlePlayer},
+        {"Coop", &MissionRecord::coop},
+        {"Team", &MissionRecord::team},
+        {"Solo", &MissionRecord::solo},
+        {"RequiresUnlocking", &MissionRecord::requiresUnlocking},
+        {"GameTypes", &MissionRecord::gameTypes},
+    };
+    for (const Case& c : cases) {
+        const std::string tag = c.tag;
+        const std::string alone = "<" + tag + ">5</" + tag + ">";
+        const MissionRecord on = loadMission(alone);
+        EXPECT_TRUE(on.*c.field) << tag;
+        int set = 0;
+        for (const Case& other : cases)
+            set += on.*other.field ? 1 : 0;
+        EXPECT_EQ(set, 1) << tag << " sets another box";
+        EXPECT_FALSE(loadMission("<" + tag + ">0</" + tag + "><" + tag + ">1").*c.field) << tag;
+    }
+}
+
+TEST(MissionLoad, BadDigitOrFlagStopsWithTheConversionMessage) {
+    struct Case {
+        std::string text;
+        std::string message;
+    };
+    const Case cases[] = {
+        {"<MapSize>x</MapSize>", messageNotInteger("x")},
+        {"<WeatherIndex> 3</WeatherIndex>", messageNotInteger(" ")},
+        {"<Class4>-1</Class4>", messageNotInteger("-")},
+        {"<Class5>", messageNotInteger("")},
+        {"<Coop>yes</Coop>", messageNotBoolean("y")},
+        {"<GameTypes>", messageNotBoolean("")},
+        {"<Solo>T</Solo>", messageNotBoolean("T")},
+        // A half-width katakana byte is named as that character.
+        {"<DemoRequired>\xb1</DemoRequired>", messageNotBoolean("\xef\xbd\xb1")},
+        // Digits are read before flags.
+        {"<Team>a</Team><Class0>b</Class0>", messageNotInteger("b")},
+        // Flags are read in their own order, not the document's.
+        {"<GameTypes>g</GameTypes><DemoRequired>d</DemoRequired>", messageNotBoolean("d")},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(loadError(c.text), c.message) << c.text;
+    EXPECT_EQ(messageNotInteger("x"), "'x' は整数ではありません");
+    EXPECT_EQ(messageNotBoolean(""), "'' は正しい論理型ではありません");
+}
+
+TEST(MissionLoad, FogOverride) {
+    const MissionRecord element = loadMission(
+        "\t\t<FogOverride Near = \"1\" Far = \"22\" Red = \"33\" Green = \"44\" Blue = \"55\" "
+        "Spot = \"66\"/>\r\n");
+    EXPECT_TRUE(element.fogOverride);
+    EXPECT_EQ(element.fogNear, "1");
+    EXPECT_EQ(element.fogFar, "22");
+    EXPECT_EQ(element.fogRed, "33");
+    EXPECT_EQ(element.fogGreen, "44");
+    EXPECT_EQ(element.fogBlue, "55");
+    EXPECT_EQ(element.fogSpot, "66");
+
+    // The word alone checks the box; with no element the six values are empty.
+    const MissionRecord word = loadMission("<Name>no FogOverride here</Name>");
+    EXPECT_TRUE(word.fogOverride);
+    for (const std::string* s :
+         {&word.fogNear, &word.fogFar, &word.fogSpot, &word.fogRed, &word.fogGreen, &word.fogBlue})
+        EXPECT_EQ(*s, "");
+
+    // An element cut off by the end of the text: the region runs to the end.
+    const MissionRecord cut = loadMission("<FogOverride Near = \"4\" Far = \"5\" Red = \"6\"");
+    EXPECT_EQ(cut.fogNear, "4");
+    EXPECT_EQ(cut.fogFar, "5");
+    EXPECT_EQ(cut.fogRed, "");
+    EXPECT_EQ(cut.fogSpot, "");
+
+    // Markers of a later element do not reach into the first one.
+    const MissionRecord later = loadMission("<FogOverride Near = \"4\"/>\r\n"
+                                            "<FogOverride Near = \"1\" Far = \"2\" Red = \"3\"/>");
+    EXPECT_EQ(later.fogNear, "");
+    EXPECT_EQ(later.fogFar, "");
+}
+
+TEST(MissionLoad, RainAndSnow) {
+    struct Case {
+        const char* text;
+        Precipitation expected;
+    };
+    const Case cases[] = {
+        {"", Precipitation::Clear},
+        {"<Rain>1</Rain>", Precipitation::Rain},
+        {"<Snow>1</Snow>", Precipitation::Snow},
+        {"<Rain>0</Rain>", Precipitation::Clear},
+        {"<Rain>0</Rain><Snow>0</Snow>", Precipitation::Clear},
+        {"<Rain>1</Rain><Snow>0</Snow>", Precipitation::Rain},
+        {"<Rain>0</Rain><Snow>1</Snow>", Precipitation::Snow},
+        {"<Rain>1</Rain><Snow>1</Snow>", Precipitation::Snow},
+        // Neither 0 nor 1: nothing of an earlier file carries over.
+        {"<Rain>2</Rain><Snow>0</Snow>", Precipitation::Clear},
+        {"<Rain>x</Rain><Snow>3</Snow>", Precipitation::Clear},
+        // The flag texts are looked for anywhere.
+        {"<Rain>0</Rain><Snow>0</Snow><Rain>1</Rain>", Precipitation::Rain},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(loadMission(c.text).precipitation, c.expected) << c.text;
+}
+
+TEST(MissionLoad, FullFileInCodePage932) {
+    const MissionRecord r = loadMission(readData("full.mis"));
+    EXPECT_EQ(r.environment, "jungle_02");
+    EXPECT_EQ(r.mapShots, "shots\\mekong");
+    EXPECT_EQ(r.weather, "40");
+    EXPECT_EQ(r.wind, "12");
+    EXPECT_TRUE(r.fogOverride);
+    EXPECT_EQ(r.fogNear + r.fogFar + r.fogRed + r.fogGreen + r.fogBlue + r.fogSpot,
+              "103501281409675");
+    EXPECT_EQ(r.mapSize, 2);
+    EXPECT_EQ(r.weatherIndex, 5);
+    EXPECT_EQ(r.classes, (std::array<int, 6>{0, 1, 2, 3, 1, 3}));
+    EXPECT_EQ(r.precipitation, Precipitation::Rain);
+    EXPECT_TRUE(r.demoRequired && r.antitankRecommend && r.gameTypes && r.singlePlayer && r.coop);
+    EXPECT_FALSE(r.demoRecommend || r.antitankRequired || r.requiresUnlocking || r.team || r.solo);
+    // Trail bytes 0x5C inside double-byte characters are no path separators.
+    EXPECT_EQ(r.locationText, "\x83\x81\x83\x52\x83\x93\x90\xec\x97\xac\x88\xe6\x81\x69\x83\x5c"
+                              "\x98\x41\x90\xbb\x82\xcc\x95\x5c\x8e\xa6\x81\x6a");
+    EXPECT_EQ(r.briefingText.substr(0, 24),
+              "\x96\xe9\x96\xbe\x82\xaf\x91\x4f\x82\xc9\x8b\xb4\x82\xf0\x8a\x6d\x95\xdb\x82\xb9"
+              "\x82\xe6\x81\x42");
+    EXPECT_NE(r.briefingText.find("{p}"), std::string::npos);
+    EXPECT_NE(r.briefingText.find("\r\n\t\t"), std::string::npos);
+}
+
+TEST(MissionLoad, LineFeedOnlyFileReadsAsCrLf) {
+    const std::string crlf = readData("full.mis");
+    std::string lf;
+    for (char c : crlf)
+        if (c != '\r')
+            lf += c;
+    const std::string normalized = normalizeLineBreaks(lf);
+    EXPECT_EQ(normalized, crlf);
+    const MissionRecord r = loadMission(normalized);
+    EXPECT_EQ(r.briefingText, loadMission(crlf).briefingText);
+    EXPECT_EQ(saveMission(r, normalized), crlf);
+}
+
+// ---- Saving ----
+
+TEST(MissionSave, UneditedRoundTripIsByteIdentical) {
+    for (const char* name :
+         {"full.mis", "full.expected.mis", "decoy.expected.mis", "sparse.expected.mis"}) {
+        const std::string text = readData(name);
+        EXPECT_EQ(saveMission(loadMission(text), text), text) << name;
+    }
+}
+
+TEST(MissionSave, GoldenFiles) {
+    const std::string full = readData("full.mis");
+    EXPECT_EQ(saveEdited(full,
+                         [](MissionRecord& r) {
+                             r.precipitation = Precipitation::Snow;
+                             r.environment = "jungle_03";
+                             r.mapName = "\x83\x81\x83\x52\x83\x93\x93\x6e\x89\xcd";
+                             r.wind = "30";
+                             r.fogNear = "0";
+                             r.fogFar = "500";
+                             r.fogRed = "255";
+                             r.fogGreen = "0";
+                             r.fogBlue = "7";
+                             r.fogSpot = "100";
+                             r.demoRequired = false;
+                             r.antitankRecommend = false;
+                             r.combatPoints = "1000";
+                             r.classes[2] = 0;
+                             r.classes[5] = 7;
+                             r.locationText = "  Quang Tri  ";
+                             r.briefingText = "\x88\xea\x8d\x73\x96\xda\r\n\x93\xf1\x8d\x73\x96\xda"
+                                              "{p}\x8e\x4f\x8d\x73\x96\xda";
+                             r.name = "Operation Dawn";
+                             r.coop = false;
+                             // Neither list is written back.
+                             r.mapSize = 0;
+                             r.weatherIndex = 7;
+                         }),
+              readData("full.expected.mis"));
+
+    EXPECT_EQ(saveEdited(readData("sparse.mis"),
+                         [](MissionRecord& r) {
+                             r.mapShots = "shots\\dune";
+                             r.mapName = "Dune Sea";
+                             r.briefingImage = "";
+                             r.name = "Operation Sandstorm";
+                             r.briefingText = "\x8d\xbb\x97\x92\x82\xc9\x92\x8d\x88\xd3\x81\x42"
+                                              "\r\nLine 2";
+                             // Neither the element nor its empty form: not written.
+                             r.locationText = "Nowhere";
+                             r.heroFile = "hero.atr";
+                             r.weather = "15";
+                             r.combatPoints = "100";
+                             r.classes = {1, 2, 3, 0, 1, 2};
+                             r.solo = r.coop = r.gameTypes = true;
+                             r.demoRecommend = r.antitankRecommend = true;
+                             r.precipitation = Precipitation::Snow;
+                             r.fogOverride = true;
+                             r.fogNear = "5";
+                             r.fogFar = "200";
+                             r.fogSpot = "60";
+                             r.fogRed = "200";
+                             r.fogGreen = "180";
+                             r.fogBlue = "150";
+                         }),
+              readData("sparse.expected.mis"));
+
+    // Decoy quotes and "/>" before the fog element, repeated Name tags and "</Name>" anchors.
+    const std::string decoy = readData("decoy.mis");
+    const MissionRecord loaded = loadMission(decoy);
+    EXPECT_EQ(loaded.fogNear + "," + loaded.fogFar + "," + loaded.fogRed + "," + loaded.fogGreen +
+                  "," + loaded.fogBlue + "," + loaded.fogSpot,
+              "20,400,90,100,110,50");
+    EXPECT_EQ(loaded.name, "A");
+    EXPECT_EQ(saveEdited(decoy,
+                         [](MissionRecord& r) {
+                             r.name = "X";
+                             r.solo = true;
+                             r.fogNear = "25";
+                             r.fogFar = "450";
+                             r.fogRed = "91";
+                             r.fogGreen = "101";
+                             r.fogBlue = "111";
+                             r.fogSpot = "55";
+                         }),
+              readData("decoy.expected.mis"));
+}
+
+TEST(MissionSave, UpdateAndGuardedText) {
+    struct Case {
+        const char* text;
+        std::function<void(MissionRecord&)> edit;
+        const char* expected;
+    };
+    const Case cases[] = {
+        // Environment and Wind are only updated, never made from an empty form.
+        {"<Environment/><Wind/>", [](MissionRecord& r) { r.environment = r.wind = "9"; },
+         "<Environment/><Wind/>"},
+        {"<Environment>a</Environment><Wind>1</Wind>",
+         [](MissionRecord& r) {
+             r.environment = "b\r\nc";
+             r.wind = "";
+         },
+         "<Environment>b\r\nc</Environment><Wind></Wind>"},
+        // Without a closing tag the old value is empty: the value goes behind the opening tag.
+        {"<Wind>5\r\n", [](MissionRecord& r) { r.wind = "7"; }, "<Wind>75\r\n"},
+        {"\t<MapShots/>\r\n", [](MissionRecord& r) { r.mapShots = "s"; },
+         "\t<MapShots>s</MapShots>\r\n"},
+        {"\t<MapShots/>\r\n", [](MissionRecord&) {}, "\t<MapShots></MapShots>\r\n"},
+        {"<HeroFile/><HeroFile/>", [](MissionRecord& r) { r.heroFile = "h"; },
+         "<HeroFile>h</HeroFile><HeroFile/>"},
+        {"<MapName>a</MapName>", [](MissionRecord& r) { r.mapName = "<b>&"; },
+         "<MapName><b>&</MapName>"},
+        // Only the first element with the tag is written.
+        {"<MapName>A</MapName>\r\n<MapName>AB</MapName>", [](MissionRecord& r) { r.mapName = "X"; },
+         "<MapName>X</MapName>\r\n<MapName>AB</MapName>"},
+        {"<TimeText></TimeText>\r\n<TimeText></TimeText>",
+         [](MissionRecord& r) { r.timeText = "X"; },
+         "<TimeText>X</TimeText>\r\n<TimeText></TimeText>"},
+    };
+    for (const Case& c : cases) {
+        MissionRecord r = loadMission(c.text);
+        c.edit(r);
+        EXPECT_EQ(saveMission(r, c.text), c.expected) << c.text;
+    }
+}
+
+TEST(MissionSave, InsertAfterAnchors) {
+    struct Case {
+        const char* text;
+        std::function<void(MissionRecord&)> edit;
+        const char* expected;
+    };
+    const Case cases[] = {
+        // No anchors: nothing inserted.
+        {"<M>\r\n</M>",
+         [](MissionRecord& r) {
+             r.weather = "3";
+             r.solo = true;
+         },
+         "<M>\r\n</M>"},
+        {"<Engine>x", [](MissionRecord& r) { r.weather = "3"; },
+         "<Engine>\r\n\t\t<Snow>0</Snow>\r\n\t\t<Rain>0</Rain>\r\n\t\t<Weather>3</Weather>x"},
+        {"<WeatherIndex>2</WeatherIndex>",
+         [](MissionRecord& r) { r.classes = {0, 1, 2, 3, -1, 9}; },
+         "<WeatherIndex>2</WeatherIndex>\r\n\t\t<Class5>9</Class5>\r\n\t\t<Class4>-1</Class4>"
+         "\r\n\t\t<Class3>3</Class3>\r\n\t\t<Class2>2</Class2>\r\n\t\t<Class1>1</Class1>\r\n\t\t"
+         "<Class0>0</Class0>\r\n\t\t<CombatPoints></CombatPoints>"},
+        // Only the first anchor receives the element.
+        {"<Name>a</Name>\r\n<Name>b</Name>", [](MissionRecord& r) { r.team = true; },
+         "<Name>a</Name>\r\n\t\t<Solo>0</Solo>\r\n\t\t<Team>1</Team>\r\n\t\t<Coop>0</Coop>\r\n\t\t"
+         "<SinglePlayer>0</SinglePlayer>\r\n\t\t<GameTypes>0</GameTypes>\r\n\t\t<RequiresUnlocking>"
+         "0</RequiresUnlocking>\r\n<Name>b</Name>"},
+        // The empty form of Name gets its closing tag before the flags look for their anchor.
+        {"<Name/>\r\n<Solo>0</Solo><Team>0</Team><Coop>0</Coop><SinglePlayer>0</SinglePlayer>"
+         "<GameTypes>0</GameTypes>",
+         [](MissionRecord& r) { r.requiresUnlocking = true; },
+         "<Name></Name>\r\n\t\t<RequiresUnlocking>1</RequiresUnlocking>\r\n<Solo>0</Solo><Team>0"
+         "</Team><Coop>0</Coop><SinglePlayer>0</SinglePlayer><GameTypes>0</GameTypes>"},
+        {"<BriefingImageY>1</BriefingImageY><DemoRequired>0</DemoRequired>",
+         [](MissionRecord& r) { r.demoRequired = r.antitankRequired = true; },
+         "<BriefingImageY>1</BriefingImageY>\r\n\t\t<AntitankRecommend>0</AntitankRecommend>\r\n"
+         "\t\t<AntitankRequired>1</AntitankRequired>\r\n\t\t<DemoRecommend>0</DemoRecommend>"
+         "<DemoRequired>1</DemoRequired>"},
+        // A flag holding another digit is rewritten as 1.
+        {"<Coop>7</Coop>", [](MissionRecord&) {}, "<Coop>1</Coop>"},
+    };
+    for (const Case& c : cases) {
+        MissionRecord r = loadMission(c.text);
+        c.edit(r);
+        EXPECT_EQ(saveMission(r, c.text), c.expected) << c.text;
+    }
+}
+
+TEST(MissionSave, RainAndSnow) {
+    struct Case {
+        const char* text;
+        Precipitation selected;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"<Engine><Weather>5</Weather>", Precipitation::Snow,
+         "<Engine>\r\n\t\t<Snow>1</Snow>\r\n\t\t<Rain>0</Rain><Weather>5</Weather>"},
+        {"<Engine><Weather>5</Weather>", Precipitation::Rain,
+         "<Engine>\r\n\t\t<Snow>0</Snow>\r\n\t\t<Rain>1</Rain><Weather>5</Weather>"},
+        {"<Engine><Weather>5</Weather>", Precipitation::Clear,
+         "<Engine>\r\n\t\t<Snow>0</Snow>\r\n\t\t<Rain>0</Rain><Weather>5</Weather>"},
+        {"<Engine><Weather>5</Weather><Snow>1</Snow>", Precipitation::Rain,
+         "<Engine>\r\n\t\t<Rain>1</Rain><Weather>5</Weather><Snow>0</Snow>"},
+        {"<Rain>1</Rain><Snow>1</Snow><Rain>1</Rain>", Precipitation::Clear,
+         "<Rain>0</Rain><Snow>0</Snow><Rain>1</Rain>"},
+        {"<Rain>2</Rain>", Precipitation::Rain, "<Rain>1</Rain>"},
+        {"<Snow>", Precipitation::Snow, "<Snow>1"},
+    };
+    for (const Case& c : cases) {
+        MissionRecord r = loadMission(c.text);
+        r.precipitation = c.selected;
+        EXPECT_EQ(saveMission(r, c.text), c.expected) << c.text;
+    }
+}
+
+TEST(MissionSave, FogOverride) {
+    const auto withFog = [](const std::string& text, bool on) {
+        MissionRecord r = loadMission(text);
+        r.fogOverride = on;
+        r.fogNear = "1";
+        r.fogFar = "2";
+        r.fogSpot = "3";
+        r.fogRed = "4";
+        r.fogGreen = "5";
+        r.fogBlue = "6";
+        return saveMission(r, text);
+    };
+    struct Case {
+        const char* text;
+        bool on;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"<Wind>1</Wind>", false, "<Wind>1</Wind>"},
+        {"<Wind>1</Wind>\r\n<Wind>2</Wind>", true,
+         "<Wind>1</Wind>\r\n\t\t<FogOverride Near = \"1\" Far = \"2\" Red = \"4\" Green = \"5\" "
+         "Blue = \"6\" Spot = \"3\"/>\r\n<Wind>2</Wind>"},
+        // Unchecked: an element in the document stays as it is.
+        {"<FogOverride Near = \"9\" Far = \"9\" Red = \"9\" Green = \"9\" Blue = \"9\" Spot = "
+         "\"9\"/>",
+         false,
+         "<FogOverride Near = \"9\" Far = \"9\" Red = \"9\" Green = \"9\" Blue = \"9\" Spot = "
+         "\"9\"/>"},
+        // The word without an element: nothing is inserted and nothing changes.
+        {"<Wind>1</Wind><Note>FogOverride</Note>", true, "<Wind>1</Wind><Note>FogOverride</Note>"},
+        // No anchor: nothing inserted.
+        {"<Wind/>", true, "<Wind/>"},
+        // Only the first fog element is written; quotes after it are not touched.
+        {"<FogOverride Near = \"\" Far = \"\" Red = \"\" Green = \"\" Blue = \"\" Spot = \"\"/>"
+         "<FogOverride Near = \"8\" Far = \"8\" Red = \"8\" Green = \"8\" Blue = \"8\" Spot = "
+         "\"8\"/>",
+         true,
+         "<FogOverride Near = \"1\" Far = \"2\" Red = \"4\" Green = \"5\" Blue = \"6\" Spot = "
+         "\"3\"/><FogOverride Near = \"8\" Far = \"8\" Red = \"8\" Green = \"8\" Blue = \"8\" "
+         "Spot = \"8\"/>"},
+        // A decoy before the fog element keeps its attributes.
+        {"<L Near = \"0\" Spot = \"x\"/><FogOverride Near = \"0\" Far = \"0\" Red = \"0\" Green "
+         "= \"0\" Blue = \"0\" Spot = \"0\"/>",
+         true,
+         "<L Near = \"0\" Spot = \"x\"/><FogOverride Near = \"1\" Far = \"2\" Red = \"4\" Green "
+         "= \"5\" Blue = \"6\" Spot = \"3\"/>"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(withFog(c.text, c.on), c.expected) << c.text;
+}
+
+TEST(MissionSave, MapSizeAndWeatherListsAreNotWritten) {
+    const std::string text = "<MapSize>2</MapSize><WeatherIndex>6</WeatherIndex>";
+    MissionRecord r = loadMission(text);
+    r.mapSize = 3;
+    r.weatherIndex = 0;
+    std::string once = saveMission(r, text);
+    EXPECT_EQ(once.substr(0, text.size()), text);
+    // Saving again with the same values changes nothing more.
+    EXPECT_EQ(saveMission(r, once), once);
+}
+
+} // namespace
+} // namespace dorva
