@@ -4,8 +4,8 @@
 #include "formats/fieldrules.h"
 #include "formats/tagvalue.h"
 
+#include <algorithm>
 #include <array>
-#include <cctype>
 
 namespace dorva {
 
@@ -40,19 +40,15 @@ std::string lineValue(const DocText& doc, int line, std::string_view open) {
     return tagValue(doc.line(line), open, "</");
 }
 
-// Whether the text contains `needle` in any letter case (ASCII letters only).
+char asciiLower(char c) {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// Whether the text contains `needle` in any letter case. Only ASCII letters fold, whatever
+// locale the program runs in.
 bool containsNoCase(std::string_view text, std::string_view needle) {
-    if (needle.size() > text.size())
-        return false;
-    for (std::size_t i = 0; i + needle.size() <= text.size(); ++i) {
-        std::size_t k = 0;
-        while (k < needle.size() && std::tolower(static_cast<unsigned char>(text[i + k])) ==
-                                        std::tolower(static_cast<unsigned char>(needle[k])))
-            ++k;
-        if (k == needle.size())
-            return true;
-    }
-    return false;
+    const auto same = [](char a, char b) { return asciiLower(a) == asciiLower(b); };
+    return std::search(text.begin(), text.end(), needle.begin(), needle.end(), same) != text.end();
 }
 
 void replaceInLine(KitLines& lines, int line, std::string_view from, std::string_view to) {
