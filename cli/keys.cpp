@@ -50,6 +50,18 @@ std::string flagText(bool on) {
     return on ? "1" : "0";
 }
 
+// A list also takes the value it shows, which may be a loaded value that is none of its
+// entries, and then stays as it is; so show's output can be given back to set.
+Key acceptingShownValue(Key key) {
+    const Getter get = key.get;
+    const Setter set = key.set;
+    key.set = [get, set](Page& p, const std::string& v) {
+        if (v != get(p))
+            set(p, v);
+    };
+    return key;
+}
+
 std::vector<Key> actorKeys() {
     std::vector<Key> keys;
     for (std::size_t i = 0; i < kActorElementCount; ++i) {
@@ -90,7 +102,8 @@ std::vector<Key> actorKeys() {
             };
             break;
         }
-        keys.push_back({name, get, set});
+        const bool list = e == ActorElement::ClassName || e == ActorElement::ArmorLevel;
+        keys.push_back(list ? acceptingShownValue({name, get, set}) : Key{name, get, set});
     }
     return keys;
 }
@@ -107,9 +120,10 @@ Key kitText(const std::string& name, std::string KitRecord::*field,
 std::vector<Key> kitKeys() {
     Key item2 = kitText("Item2", &KitRecord::item2);
     const Setter setItem2 = item2.set;
-    // The second item field is disabled while "Ex Ammo" is set, so nothing can be put there.
+    // The second item field is disabled while "Ex Ammo" is set, so nothing can be put there;
+    // only its "Clear" button, which stays enabled, empties it.
     item2.set = [setItem2](Page& p, const std::string& v) {
-        if (!secondItemEnabled(p.kit))
+        if (!secondItemEnabled(p.kit) && !v.empty())
             throw Error(messageDisabledByExtraAmmo("Item2"));
         setItem2(p, v);
     };
@@ -141,18 +155,20 @@ Key missionFlag(const std::string& name, bool MissionRecord::*field) {
 }
 
 Key missionList(const std::string& name, int MissionRecord::*field, std::size_t count) {
-    return {name, [field](const Page& p) { return std::to_string(p.mission.*field); },
-            [name, field, count](Page& p, const std::string& v) {
-                p.mission.*field = toListIndex(name, v, count);
-            }};
+    return acceptingShownValue({name,
+                                [field](const Page& p) { return std::to_string(p.mission.*field); },
+                                [name, field, count](Page& p, const std::string& v) {
+                                    p.mission.*field = toListIndex(name, v, count);
+                                }});
 }
 
 Key missionClass(std::size_t slot) {
     const std::string name = "Class" + std::to_string(slot);
-    return {name, [slot](const Page& p) { return std::to_string(p.mission.classes[slot]); },
-            [name, slot](Page& p, const std::string& v) {
-                p.mission.classes[slot] = toListIndex(name, v, kTeamClasses.size());
-            }};
+    return acceptingShownValue(
+        {name, [slot](const Page& p) { return std::to_string(p.mission.classes[slot]); },
+         [name, slot](Page& p, const std::string& v) {
+             p.mission.classes[slot] = toListIndex(name, v, kTeamClasses.size());
+         }});
 }
 
 const char* precipitationName(Precipitation p) {
