@@ -1,0 +1,33 @@
+#include "pages/pagelayout.h"
+
+#include "pages/documentpage.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+namespace dorva {
+
+QLabel* addLabel(QWidget* parent, const QString& caption, int x, int y, int width) {
+    auto* label = new QLabel(caption, parent);
+    label->setGeometry(x, y, width, kFieldHeight);
+    return label;
+}
+
+void placeShellControls(DocumentPage* page, int y, QWidget* lastField) {
+    page->openButton()->setGeometry(kPageMargin, y, 75, 25);
+    page->saveButton()->setGeometry(kPageMargin + 80, y, 75, 25);
+    page->saveAsButton()->setGeometry(kPageMargin + 160, y, 75, 25);
+    page->statusField()->setGeometry(kPageMargin, y + 32, kPageContentWidth, kFieldHeight);
+
+    QWidget* previous = lastField;
+    for (QWidget* next :
+         {static_cast<QWidget*>(page->openButton()), static_cast<QWidget*>(page->saveButton()),
+          static_cast<QWidget*>(page->saveAsButton()),
+          static_cast<QWidget*>(page->statusField())}) {
+        QWidget::setTabOrder(previous, next);
+        previous = next;
+    }
+}
+
+} // namespace dorva

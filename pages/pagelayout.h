@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+class QLabel;
+class QWidget;
+
+namespace dorva {
+
+class DocumentPage;
+
+// Fixed geometry shared by the Actor and Kit pages (pixels, at the 12-pixel interface font).
+inline constexpr int kFieldHeight = 21;
+inline constexpr int kRowHeight = 24;
+inline constexpr int kGroupTop = 18; // first row inside a group box, below its title
+inline constexpr int kPageMargin = 8;
+inline constexpr int kPageContentWidth = 617;
+// The shell's controls stand at the same place on every page.
+inline constexpr int kShellControlsTop = 356;
+
+QLabel* addLabel(QWidget* parent, const QString& caption, int x, int y, int width);
+
+// A control of type Field with the given object name, one field high.
+template <typename Field>
+Field* addField(QWidget* parent, const char* name, int x, int y, int width) {
+    auto* field = new Field(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setGeometry(x, y, width, kFieldHeight);
+    return field;
+}
+
+// Puts "Open", "Save", "Save as..." and the status field in one block at y, and makes them
+// the last stops after lastField when tabbing through the page.
+void placeShellControls(DocumentPage* page, int y, QWidget* lastField);
+
+} // namespace dorva
