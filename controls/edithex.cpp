@@ -175,7 +175,7 @@ void EditHex::reformatText() {
 }
 
 void EditHex::keyPressEvent(QKeyEvent* event) {
-    const QString typed = event->text();
+    const QString typed = isEnter(event) ? QStringLiteral("\r") : event->text();
     // Delete types no character, and keys without text (arrows, Home) are plain editing.
     if (typed.size() != 1 || event->key() == Qt::Key_Delete) {
         QLineEdit::keyPressEvent(event);
