@@ -1,0 +1,276 @@
+#include "app/filebrowser.h"
+#include "fakedialogs.h"
+#include "formats/error.h"
+#include "tempfolder.h"
+
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QListView>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace dorva;
+
+namespace {
+
+class Browser : public ::testing::Test {
+protected:
+    void SetUp() override {
+        for (const char* name : {"b.atr", "A.atr", "c.ATR", "x.mis", "M01.MIS", "k.kit", "readme"})
+            temp.file(QString("mods/") + name);
+        temp.file("mods/.hidden.atr");
+        temp.folder("mods/folder.atr");
+        temp.folder("mods/Sub");
+        temp.file("mods/Sub/s.kit");
+        temp.file("other/o.atr");
+        browser.setFolder(temp.path("mods"));
+        browser.setMask("*.atr");
+        browser.resize(139, 442);
+        browser.show();
+    }
+
+    QListView* fileList() { return browser.findChild<QListView*>("FileListBox1"); }
+    QListWidget* folderList() { return browser.findChild<QListWidget*>("DirectoryListBox1"); }
+    QComboBox* combo() { return browser.findChild<QComboBox*>("ShortCutCombo"); }
+
+    QPoint rowCenter(int row) {
+        return fileList()->visualRect(fileList()->model()->index(row, 0)).center();
+    }
+
+    // The folder list's row that leads to path.
+    int folderRow(const QString& path) {
+        for (int i = 0; i < folderList()->count(); ++i) {
+            if (folderList()->item(i)->data(Qt::UserRole).toString() == path)
+                return i;
+        }
+        return -1;
+    }
+
+    void loadShortcuts(const QByteArray& bytes) {
+        temp.file("shortcut.ini", bytes);
+        browser.loadShortcuts(temp.path("shortcut.ini"));
+    }
+
+    TempFolder temp;
+    FakeDialogs dialogs;
+    FileBrowser browser{dialogs};
+};
+
+} // namespace
+
+TEST_F(Browser, HasTheNamedParts) {
+    EXPECT_EQ(browser.objectName(), "Panel1");
+    ASSERT_NE(combo(), nullptr);
+    EXPECT_TRUE(combo()->isEditable());
+    EXPECT_EQ(combo()->height(), 20);
+    EXPECT_EQ(combo()->currentText(), "Short Cut");
+    ASSERT_NE(fileList(), nullptr);
+    EXPECT_EQ(fileList()->sizeHintForRow(0), 12);
+    auto* splitter = browser.findChild<QSplitter*>("Splitter1");
+    ASSERT_NE(splitter, nullptr);
+    EXPECT_EQ(splitter->handleWidth(), 2);
+    EXPECT_TRUE(splitter->opaqueResize());
+    ASSERT_NE(folderList(), nullptr);
+    EXPECT_EQ(folderList()->sizeHintForRow(0), 16);
+}
+
+TEST_F(Browser, ListsMatchingFilesSortedWithoutFolders) {
+    EXPECT_EQ(browser.files(), QStringList({"A.atr", "b.atr", "c.ATR"}));
+    browser.setMask("*.atr;*.mis");
+    EXPECT_EQ(browser.files(), QStringList({"A.atr", "b.atr", "c.ATR", "M01.MIS", "x.mis"}));
+    browser.setMask("*.*");
+    EXPECT_EQ(browser.files(),
+              QStringList({"A.atr", "b.atr", "c.ATR", "k.kit", "M01.MIS", "readme", "x.mis"}));
+}
+
+TEST_F(Browser, FolderListShowsThePathAndTheSubfolders) {
+    const QString mods = temp.path("mods");
+    ASSERT_GE(folderRow(mods), 0);
+    EXPECT_EQ(folderList()->currentRow(), folderRow(mods));
+    EXPECT_EQ(folderRow(temp.path()), folderRow(mods) - 1);
+    EXPECT_EQ(folderRow("/"), 0);
+    EXPECT_GT(folderRow(mods + "/Sub"), folderRow(mods));
+    EXPECT_GT(folderRow(mods + "/folder.atr"), folderRow(mods));
+    EXPECT_EQ(folderRow(temp.path("other")), -1);
+}
+
+TEST_F(Browser, ArrowKeysEmitEachFilePassedOver) {
+    QSignalSpy spy(&browser, &FileBrowser::fileSelected);
+    ASSERT_TRUE(browser.selectFile("A.atr"));
+    QTest::keyClick(fileList(), Qt::Key_Down);
+    QTest::keyClick(fileList(), Qt::Key_Down);
+    QTest::keyClick(fileList(), Qt::Key_Down); // already on the last file
+    QTest::keyClick(fileList(), Qt::Key_Up);
+    const QString mods = temp.path("mods") + "/";
+    const QStringList expected = {"A.atr", "b.atr", "c.ATR", "b.atr"};
+    ASSERT_EQ(spy.count(), expected.size());
+    for (int i = 0; i < spy.count(); ++i) {
+        EXPECT_EQ(spy[i][0].toString(), mods + expected[i]);
+        EXPECT_EQ(spy[i][1].toString(), "*.atr");
+    }
+    EXPECT_EQ(browser.selectedPath(), mods + "b.atr");
+}
+
+TEST_F(Browser, ClickingTheSelectedFileEmitsNothing) {
+    QSignalSpy spy(&browser, &FileBrowser::fileSelected);
+    QTest::mouseClick(fileList()->viewport(), Qt::LeftButton, {}, rowCenter(1));
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy[0][0].toString(), temp.path("mods/b.atr"));
+    QTest::mouseClick(fileList()->viewport(), Qt::LeftButton, {}, rowCenter(1));
+    EXPECT_EQ(spy.count(), 1);
+    QTest::mouseClick(fileList()->viewport(), Qt::LeftButton, {}, rowCenter(0));
+    EXPECT_EQ(spy.count(), 2);
+}
+
+TEST_F(Browser, SetMaskClearsTheSelectionAndKeepsTheFolder) {
+    browser.selectFile("b.atr");
+    QSignalSpy spy(&browser, &FileBrowser::fileSelected);
+    browser.setMask("*.atr");
+    EXPECT_TRUE(browser.selectedPath().isEmpty());
+    EXPECT_TRUE(fileList()->selectionModel()->selectedRows().isEmpty());
+    EXPECT_EQ(browser.folder(), temp.path("mods"));
+    EXPECT_EQ(spy.count(), 0);
+    // Selecting the same file again is a new selection and opens it again.
+    browser.selectFile("b.atr");
+    EXPECT_EQ(spy.count(), 1);
+}
+
+TEST_F(Browser, EnteringAFolderMovesTheListsAndTheWorkingFolder) {
+    const QString sub = temp.path("mods/Sub");
+    const int row = folderRow(sub);
+    ASSERT_GE(row, 0);
+    const QPoint at = folderList()->visualItemRect(folderList()->item(row)).center();
+    QTest::mouseDClick(folderList()->viewport(), Qt::LeftButton, {}, at);
+    EXPECT_EQ(browser.folder(), sub);
+    EXPECT_EQ(QDir::currentPath(), sub);
+    browser.setMask("*.kit");
+    EXPECT_EQ(browser.files(), QStringList({"s.kit"}));
+
+    // Enter on the parent's entry goes back up.
+    folderList()->setCurrentRow(folderRow(temp.path("mods")));
+    QTest::keyClick(folderList(), Qt::Key_Return);
+    EXPECT_EQ(browser.folder(), temp.path("mods"));
+    EXPECT_EQ(QDir::currentPath(), temp.path("mods"));
+    EXPECT_EQ(browser.files(), QStringList({"k.kit"}));
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(Browser, MissingFolderThrowsAndChangesNothing) {
+    browser.selectFile("b.atr");
+    try {
+        browser.setFolder(temp.path("nowhere"));
+        ADD_FAILURE() << "no error";
+    } catch (const Error& e) {
+        EXPECT_STREQ(e.what(), "ファイルが見つかりません");
+    }
+    EXPECT_EQ(browser.folder(), temp.path("mods"));
+    EXPECT_EQ(QDir::currentPath(), temp.path("mods"));
+    EXPECT_EQ(browser.selectedPath(), temp.path("mods/b.atr"));
+    EXPECT_GE(folderRow(temp.path("mods/Sub")), 0);
+}
+
+TEST_F(Browser, ShortcutFileFillsTheListAndKeepsTheText) {
+    loadShortcuts("../other\r\n\r\n" + temp.path("mods").toUtf8() + "/*.kit\n");
+    ASSERT_EQ(combo()->count(), 3);
+    EXPECT_EQ(combo()->itemText(1), "");
+    EXPECT_EQ(combo()->currentText(), "Short Cut");
+    browser.setShortcutText(temp.path("mods"));
+    EXPECT_EQ(combo()->currentText(), temp.path("mods"));
+
+    browser.loadShortcuts(temp.path("missing.ini"));
+    EXPECT_EQ(combo()->count(), 0);
+    EXPECT_EQ(combo()->currentText(), temp.path("mods"));
+}
+
+TEST_F(Browser, ArrowKeysInTheShortcutBoxApplyEachEntry) {
+    loadShortcuts(temp.path("other").toUtf8() + "\r\n\r\n" + temp.path("mods/Sub").toUtf8() +
+                  "\\*.kit\r\n");
+    QTest::keyClick(combo(), Qt::Key_Down);
+    EXPECT_EQ(browser.folder(), temp.path("other"));
+    EXPECT_EQ(QDir::currentPath(), temp.path("other"));
+    EXPECT_EQ(browser.files(), QStringList({"o.atr"}));
+    QTest::keyClick(combo(), Qt::Key_Down); // the empty entry does nothing
+    EXPECT_EQ(browser.folder(), temp.path("other"));
+    QTest::keyClick(combo(), Qt::Key_Down);
+    EXPECT_EQ(browser.folder(), temp.path("mods/Sub"));
+    EXPECT_EQ(browser.mask(), "*.kit");
+    EXPECT_EQ(browser.files(), QStringList({"s.kit"}));
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(Browser, TypingIntoTheShortcutBoxDoesNothing) {
+    loadShortcuts(temp.path("other").toUtf8() + "\r\n");
+    combo()->setFocus();
+    combo()->lineEdit()->clear();
+    QTest::keyClicks(combo()->lineEdit(), temp.path("other"));
+    QTest::keyClick(combo()->lineEdit(), Qt::Key_Return);
+    EXPECT_EQ(browser.folder(), temp.path("mods"));
+    EXPECT_EQ(combo()->count(), 1);
+}
+
+TEST_F(Browser, ShortcutNamingAFileSelectsIt) {
+    browser.setMask("*.mis");
+    QSignalSpy spy(&browser, &FileBrowser::fileSelected);
+    browser.applyShortcut(temp.path("mods/M01.MIS"));
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy[0][0].toString(), temp.path("mods/M01.MIS"));
+    EXPECT_EQ(spy[0][1].toString(), "*.mis");
+
+    // The same file again, as written or otherwise, does nothing.
+    browser.applyShortcut(temp.path("mods/M01.MIS"));
+    browser.applyShortcut("./M01.MIS");
+    EXPECT_EQ(spy.count(), 1);
+
+    // A file the mask hides becomes the mask itself.
+    browser.applyShortcut(temp.path("mods\\k.kit"));
+    ASSERT_EQ(spy.count(), 2);
+    EXPECT_EQ(spy[1][0].toString(), temp.path("mods/k.kit"));
+    EXPECT_EQ(spy[1][1].toString(), "k.kit");
+    EXPECT_EQ(browser.files(), QStringList({"k.kit"}));
+}
+
+TEST_F(Browser, UnreachableShortcutShowsTheErrorAndChangesNothing) {
+    browser.selectFile("b.atr");
+    loadShortcuts(temp.path("nowhere").toUtf8() + "\n" + temp.path("other/gone.atr").toUtf8() +
+                  "\n" + temp.path("nowhere").toUtf8() + "/*.kit\n");
+    QSignalSpy spy(&browser, &FileBrowser::fileSelected);
+    for (int i = 0; i < 3; ++i)
+        QTest::keyClick(combo(), Qt::Key_Down);
+    EXPECT_EQ(dialogs.errors, QStringList({"ファイルが見つかりません",
+                                           "不正なファイル名 - " + temp.path("other/gone.atr"),
+                                           "ファイルが見つかりません"}));
+    EXPECT_EQ(browser.folder(), temp.path("mods"));
+    EXPECT_EQ(QDir::currentPath(), temp.path("mods"));
+    EXPECT_EQ(browser.mask(), "*.atr");
+    EXPECT_EQ(browser.selectedPath(), temp.path("mods/b.atr"));
+    EXPECT_EQ(spy.count(), 0);
+}
+
+TEST_F(Browser, TenThousandFilesListQuickly) {
+    for (int i = 0; i < 10000; ++i)
+        temp.file(QString("big/f%1.%2").arg(i, 5, 10, QChar('0')).arg(i % 2 ? "ATR" : "mis"));
+    QElapsedTimer timer;
+    timer.start();
+    browser.setFolder(temp.path("big"));
+    browser.setMask("*.atr");
+    const qint64 ms = timer.elapsed();
+    std::printf("[ listing ] 10000 files, folder and mask: %lld ms\n", static_cast<long long>(ms));
+    EXPECT_LT(ms, 2000);
+    ASSERT_EQ(browser.files().size(), 5000);
+    EXPECT_EQ(browser.files().first(), "f00001.ATR");
+    EXPECT_EQ(browser.files().last(), "f09999.ATR");
+
+    QSignalSpy spy(&browser, &FileBrowser::fileSelected);
+    browser.selectFile("f00001.ATR");
+    timer.restart();
+    for (int i = 0; i < 200; ++i)
+        QTest::keyClick(fileList(), Qt::Key_Down);
+    const qint64 keysMs = timer.elapsed();
+    std::printf("[ listing ] 200 arrow keys: %lld ms\n", static_cast<long long>(keysMs));
+    EXPECT_EQ(spy.count(), 201);
+    EXPECT_LT(keysMs, 2000);
+}
