@@ -244,6 +244,7 @@ void MainWindow::toggleFileList() {
 void MainWindow::setOuterWidth(int width) {
     const int frame = frameGeometry().width() - geometry().width();
     centralWidget()->setFixedWidth(width - frame);
+    layout()->activate();
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

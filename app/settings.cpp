@@ -6,8 +6,10 @@
 #include <QSaveFile>
 #include <string>
 
-// Values are the file's bytes as they stand: file names keep the file system's encoding.
+// Values are the file's bytes as they stand: file names keep the file system's encoding. The
+// header's own definitions are used; no library is linked.
 #define SI_NO_CONVERSION
+#define SI_IMPLEMENTATION
 #include <SimpleIni.h>
 
 namespace dorva {
@@ -65,6 +67,7 @@ Settings loadSettings(const QString& path, const Settings& defaults) {
 
 bool saveSettings(const QString& path, const Settings& settings) {
     CSimpleIniA ini;
+    ini.SetSpaces(false);
     loadIni(ini, path);
     writeInteger(ini, kWindow, "Top", settings.top);
     writeInteger(ini, kWindow, "Left", settings.left);

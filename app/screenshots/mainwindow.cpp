@@ -1,3 +1,60 @@
 #include "app/screenshots/shots.h"
 
-void shootMainWindow(const QString&) {}
+#include "app/mainwindow.h"
+#include "app/uifont.h"
+#include "controls/aboutbox.h"
+#include "controls/briefingdialog.h"
+#include "controls/dialogs.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTabWidget>
+#include <QTemporaryDir>
+
+namespace {
+
+void save(QWidget& widget, const QString& dir, const QString& name) {
+    QApplication::processEvents();
+    widget.grab().save(QDir(dir).filePath(name));
+}
+
+} // namespace
+
+void shootMainWindow(const QString& dir) {
+    dorva::applyUiFont();
+    QTemporaryDir work;
+    for (const char* name : {"sample.mis", "desert.mis", "sniper.atr", "rifleman.kit"}) {
+        QFile file(work.filePath(name));
+        file.open(QIODevice::WriteOnly);
+    }
+    const QString previous = QDir::currentPath();
+    {
+        dorva::QtDialogs dialogs;
+        dorva::MainWindow window(dialogs, work.filePath("dorva.ini"), work.path());
+        window.show();
+        auto* tabs = window.findChild<QTabWidget*>("PageControl1");
+        const char* names[] = {"mainwindow-mission.png", "mainwindow-actor.png",
+                               "mainwindow-kit.png"};
+        for (int i = 0; i < tabs->count(); ++i) {
+            tabs->setCurrentIndex(i);
+            save(window, dir, names[i]);
+        }
+        window.findChild<QAction*>("ShowList")->trigger();
+        save(window, dir, "mainwindow-nolist.png");
+
+        dorva::BriefingDialog& briefing = *window.briefingDialog();
+        briefing.setBriefingText("Infiltrate the dam and secure the control room.{p}\r\n"
+                                 "\x83\x7e\x83\x56\x83\x87\x83\x93\x8a\x4a\x8e\x6e{p}\r\n");
+        briefing.show();
+        save(briefing, dir, "briefingdialog.png");
+        briefing.hide();
+
+        dorva::AboutBox& about = *window.aboutBox();
+        about.show();
+        save(about, dir, "aboutbox.png");
+        about.hide();
+    }
+    QDir::setCurrent(previous);
+}
