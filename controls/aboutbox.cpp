@@ -28,8 +28,9 @@ AboutBox::AboutBox(QWidget* parent)
 
     auto* version = new QLabel("Version 0.41", panel);
     version->setObjectName("Version");
-    version->move(174, 16);
     version->adjustSize();
+    // A font wider than the one the box was laid out for would push the text past the edge.
+    version->move(qMin(174, panel->width() - 8 - version->width()), 16);
 
     auto* ok = new QPushButton("OK", this);
     ok->setObjectName("OKButton");
