@@ -1,1 +1,646 @@
-// tests arrive with the pages
+#include "app/mainwindow.h"
+#include "app/uifont.h"
+#include "controls/briefingdialog.h"
+#include "controls/colorbutton.h"
+#include "controls/edithex.h"
+#include "fakedialogs.h"
+#include "formats/codec.h"
+#include "formats/error.h"
+#include "pages/missionpage.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFile>
+#include <QGroupBox>
+#include <QInputMethodEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+#include <map>
+#include <vector>
+
+using namespace dorva;
+
+namespace {
+
+std::string cp932(const std::string& utf8) {
+    return utf8ToCp932(utf8).value();
+}
+
+std::string replaced(std::string text,
+                     const std::vector<std::pair<std::string, std::string>>& edits) {
+    for (const auto& [from, to] : edits) {
+        const std::size_t p = text.find(from);
+        EXPECT_NE(p, std::string::npos) << from;
+        if (p != std::string::npos)
+            text.replace(p, from.size(), to);
+    }
+    return text;
+}
+
+// A mission as the game ships it: sections the editor does not model, every element the
+// saver writes in the form it writes, Japanese text with bytes 0x5C inside characters (表, ソ)
+// and a two-line briefing with the game's "{p}" break.
+const std::string kSample = "<Mission>\r\n"
+                            "\t<Engine>\r\n"
+                            "\t\t<Weather>40</Weather>\r\n"
+                            "\t\t<Rain>1</Rain>\r\n"
+                            "\t\t<Snow>0</Snow>\r\n"
+                            "\t\t<Environment>env\\forest01.env</Environment>\r\n"
+                            "\t\t<Wind>12</Wind>\r\n"
+                            "\t\t<FogOverride Near = \"10\" Far = \"300\" Red = \"200\" Green = "
+                            "\"180\" Blue = \"160\" Spot = \"90\"/>\r\n"
+                            "\t\t<SkyTexture>sky_day.rsb</SkyTexture>\r\n"
+                            "\t</Engine>\r\n"
+                            "\t<Map>\r\n"
+                            "\t\t<MapShots>shots\\forest</MapShots>\r\n"
+                            "\t\t<MapName>森の村</MapName>\r\n"
+                            "\t\t<RecommendedGameTypes>coop team</RecommendedGameTypes>\r\n"
+                            "\t\t<MapSize>2</MapSize>\r\n"
+                            "\t</Map>\r\n"
+                            "\t<Briefing>\r\n"
+                            "\t\t<BriefingImage>brief01.rsb</BriefingImage>\r\n"
+                            "\t\t<BriefingImageY>40</BriefingImageY>\r\n"
+                            "\t\t<DemoRequired>1</DemoRequired>\r\n"
+                            "\t\t<DemoRecommend>0</DemoRecommend>\r\n"
+                            "\t\t<AntitankRequired>0</AntitankRequired>\r\n"
+                            "\t\t<AntitankRecommend>1</AntitankRecommend>\r\n"
+                            "\t\t<BriefingCycleImage>cycle01.rsb</BriefingCycleImage>\r\n"
+                            "\t\t<LocationText>北海道・旭川</LocationText>\r\n"
+                            "\t\t<DateText>1999年3月2日</DateText>\r\n"
+                            "\t\t<TimeText>05:30</TimeText>\r\n"
+                            "\t\t<BriefingWaveFile>brief01.wav</BriefingWaveFile>\r\n"
+                            "\t\t<BriefingText>敵の補給基地を制圧せよ。{p}表示のソ連製装備に注意。"
+                            "\r\n第二小隊は北から進入。</BriefingText>\r\n"
+                            "\t\t<WeatherIndex>3</WeatherIndex>\r\n"
+                            "\t\t<CombatPoints>250</CombatPoints>\r\n"
+                            "\t\t<Class0>0</Class0>\r\n"
+                            "\t\t<Class1>1</Class1>\r\n"
+                            "\t\t<Class2>1</Class2>\r\n"
+                            "\t\t<Class3>2</Class3>\r\n"
+                            "\t\t<Class4>3</Class4>\r\n"
+                            "\t\t<Class5>0</Class5>\r\n"
+                            "\t</Briefing>\r\n"
+                            "\t<Properties>\r\n"
+                            "\t\t<Name>夜明けの森</Name>\r\n"
+                            "\t\t<RequiresUnlocking>0</RequiresUnlocking>\r\n"
+                            "\t\t<GameTypes>1</GameTypes>\r\n"
+                            "\t\t<SinglePlayer>1</SinglePlayer>\r\n"
+                            "\t\t<Coop>1</Coop>\r\n"
+                            "\t\t<Team>0</Team>\r\n"
+                            "\t\t<Solo>0</Solo>\r\n"
+                            "\t\t<HeroFile>heroes\\unlock01.atr</HeroFile>\r\n"
+                            "\t\t<Objectives count=\"2\"/>\r\n"
+                            "\t</Properties>\r\n"
+                            "</Mission>\r\n";
+
+const std::string kNoFog = "<Mission>\r\n\t<Engine>\r\n\t\t<Wind>5</Wind>\r\n\t</Engine>\r\n"
+                           "</Mission>\r\n";
+
+// Typing text the keyboard cannot give directly: the input method commits it to the widget.
+void typeText(QWidget* widget, const QString& text) {
+    bool ascii = true;
+    for (const QChar c : text)
+        ascii = ascii && c.unicode() < 0x80;
+    if (ascii) {
+        QTest::keyClicks(widget, text);
+        return;
+    }
+    QInputMethodEvent event;
+    event.setCommitString(text);
+    QApplication::sendEvent(widget, &event);
+}
+
+template <typename T> T* child(QWidget* root, const char* name) {
+    T* widget = root->findChild<T*>(QString::fromLatin1(name));
+    EXPECT_NE(widget, nullptr) << name;
+    return widget;
+}
+
+class MissionPageTest : public ::testing::Test {
+protected:
+    MissionPageTest() : page(dialogs, briefing) {}
+
+    QLineEdit* edit(const char* name) { return child<QLineEdit>(&page, name); }
+    QCheckBox* box(const char* name) { return child<QCheckBox>(&page, name); }
+    QComboBox* list(const char* name) { return child<QComboBox>(&page, name); }
+    QRadioButton* radio(const char* name) { return child<QRadioButton>(&page, name); }
+    QPushButton* button(const char* name) { return child<QPushButton>(&page, name); }
+
+    void showActive() {
+        page.show();
+        page.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
+    }
+    // Types into a field as the user does: focus, select all, type, then move the focus on.
+    void retype(QWidget* field, const QString& text) {
+        field->setFocus();
+        QTest::keyClick(field, Qt::Key_End);
+        QTest::keyClick(field, Qt::Key_Home, Qt::ShiftModifier);
+        QTest::keyClick(field, Qt::Key_Backspace);
+        typeText(field, text);
+        edit("Edit01m")->setFocus();
+        if (field == edit("Edit01m"))
+            edit("Edit02m")->setFocus();
+    }
+    std::string briefingText() { return briefing.briefingText(); }
+    bool shadedAsEnabled(QWidget* field) {
+        return field->palette().color(QPalette::Base) ==
+               QApplication::palette(field).color(QPalette::Active, QPalette::Base);
+    }
+    bool shadedAsDisabled(QWidget* field) {
+        return field->palette().color(QPalette::Base) ==
+               field->palette().color(QPalette::Active, QPalette::Button);
+    }
+
+    FakeDialogs dialogs;
+    BriefingDialog briefing;
+    MissionPage page;
+};
+
+const char* const kFogFields[] = {"Edit08m",     "Edit09m",     "Edit10m",
+                                  "ColorEdit01", "ColorEdit02", "ColorEdit03"};
+
+TEST_F(MissionPageTest, FreshPageShowsTheDefaults) {
+    for (const char* name :
+         {"Edit01m", "Edit02m", "Edit03m", "Edit04m", "Edit05m", "Edit06m", "Edit11m", "Edit12m",
+          "Edit14m", "Edit15m", "Edit16m", "Edit17m", "Edit18m", "Edit19m", "Edit20m"})
+        EXPECT_EQ(edit(name)->text(), "") << name;
+    for (const char* name : {"Edit05m", "Edit06m", "Edit08m", "Edit09m", "Edit10m", "Edit19m"})
+        EXPECT_NE(qobject_cast<EditHex*>(edit(name)), nullptr) << name;
+    for (const char* name : kFogFields) {
+        EXPECT_EQ(edit(name)->text(), name[0] == 'C' ? "255" : "0") << name;
+        EXPECT_FALSE(edit(name)->isEnabled()) << name;
+        EXPECT_TRUE(shadedAsDisabled(edit(name))) << name;
+    }
+    EXPECT_TRUE(radio("RadioButton1")->isChecked());
+    EXPECT_FALSE(edit("Edit05m")->isEnabled());
+    EXPECT_TRUE(shadedAsDisabled(edit("Edit05m")));
+    for (QCheckBox* b : page.findChildren<QCheckBox*>())
+        EXPECT_FALSE(b->isChecked()) << b->objectName().toStdString();
+    EXPECT_TRUE(child<ColorButton>(&page, "FogButton")->isEnabled());
+    EXPECT_FALSE(button("SaveButtonM")->isEnabled());
+}
+
+TEST_F(MissionPageTest, ControlsCarryTheirCaptionsInTheirGroups) {
+    const std::map<QString, QStringList> groups = {
+        {"Map Properties",
+         {"Environment", "Map Shots", "Map Name", "Recommend\nGame Type", "Clear", "Rain", "Snow",
+          "Intensity", "Wind", "Map Size", "Available Custom GameType", "Fog OverRide", "Color",
+          "Near", "Far", "Spot"}},
+        {"Briefing",
+         {"Image", "Cycle Image", "Weather", "Location", "Date", "Time", "Wav", "Text", "Edit",
+          "Demo charges required", "AT Rocket required", "Demo charges recommended",
+          "AT Rocket recommended"}},
+        {"Mission Properties", {"Name", "Requires Unlocking", "Combat Points", "Unlock Heros"}},
+        {"Supported Mode", {"Single", "MP Coop", "MP Team", "MP Solo"}},
+        {"Default Team", {"Alpha 1", "Alpha 2", "Alpha 3", "Bravo 1", "Bravo 2", "Charie 1"}},
+    };
+    for (const auto& [title, captions] : groups) {
+        QGroupBox* group = nullptr;
+        for (QGroupBox* g : page.findChildren<QGroupBox*>())
+            if (g->title() == title)
+                group = g;
+        ASSERT_NE(group, nullptr) << title.toStdString();
+        QStringList shown;
+        for (QWidget* w : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            if (auto* label = qobject_cast<QLabel*>(w))
+                shown << label->text();
+            else if (auto* b = qobject_cast<QAbstractButton*>(w))
+                shown << b->text();
+        }
+        for (const QString& caption : captions)
+            EXPECT_TRUE(shown.contains(caption))
+                << title.toStdString() << ": " << caption.toStdString();
+    }
+
+    const QStringList classes = {"Demolitions", "Rifleman", "Sniper", "Support"};
+    const std::map<QString, QStringList> entries = {
+        {"Edit07m", {"Non Specified", "Small", "Medium", "Large"}},
+        {"Edit13m",
+         {"sunny", "partly-cloudy", "cloudy", "rain", "snow", "clear (night)",
+          "partly-cloudy (night)", "foggy"}},
+        {"Edit21m", classes},
+        {"Edit22m", classes},
+        {"Edit23m", classes},
+        {"Edit24m", classes},
+        {"Edit25m", classes},
+        {"Edit26m", classes},
+    };
+    for (const auto& [name, expected] : entries) {
+        QComboBox* combo = list(name.toLatin1().constData());
+        ASSERT_NE(combo, nullptr);
+        EXPECT_TRUE(combo->isEditable());
+        EXPECT_EQ(combo->currentIndex(), 0);
+        QStringList items;
+        for (int i = 0; i < combo->count(); ++i)
+            items << combo->itemText(i);
+        EXPECT_EQ(items, expected) << name.toStdString();
+    }
+
+    // Control names stop at the last one the page has.
+    QStringList editNames;
+    for (QWidget* w : page.findChildren<QWidget*>())
+        if (w->objectName().startsWith("Edit") && w->objectName().endsWith("m"))
+            editNames << w->objectName();
+    editNames.sort();
+    QStringList expectedNames;
+    for (int i = 1; i <= 26; ++i)
+        expectedNames << QString("Edit%1m").arg(i, 2, 10, QChar('0'));
+    EXPECT_EQ(editNames, expectedNames);
+    EXPECT_EQ(child<QPushButton>(&page, "Button25")->text(), "Edit");
+    EXPECT_EQ(child<ColorButton>(&page, "FogButton")->size(), QSize(33, 16));
+}
+
+// Every control fits its parent, stays clear of its siblings and shows its whole caption at
+// the interface font.
+TEST(MissionPageLayout, NothingClippedOrOverlapping) {
+    const QFont before = QApplication::font();
+    applyUiFont();
+    FakeDialogs dialogs;
+    BriefingDialog briefing;
+    MissionPage page(dialogs, briefing);
+    page.resize(629, 420);
+    std::vector<QWidget*> containers = {&page};
+    for (QGroupBox* g : page.findChildren<QGroupBox*>())
+        containers.push_back(g);
+    for (QWidget* parent : containers) {
+        std::vector<QWidget*> kids;
+        for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
+            if (!w->isHidden())
+                kids.push_back(w);
+        for (QWidget* w : kids) {
+            const std::string name =
+                (w->objectName().isEmpty()
+                     ? (qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text()
+                                                 : w->metaObject()->className())
+                     : w->objectName())
+                    .toStdString();
+            EXPECT_TRUE(parent->rect().contains(w->geometry())) << name;
+            for (QWidget* other : kids) {
+                if (other != w) {
+                    EXPECT_FALSE(w->geometry().intersects(other->geometry()))
+                        << name << " / " << other->objectName().toStdString();
+                }
+            }
+            if (qobject_cast<QPushButton*>(w)) {
+                // The colour button's caption is its only content; push buttons have margins.
+                const int margin = qobject_cast<ColorButton*>(w) ? 2 : 8;
+                EXPECT_LE(
+                    w->fontMetrics().horizontalAdvance(qobject_cast<QPushButton*>(w)->text()) +
+                        margin,
+                    w->width())
+                    << name;
+            } else if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
+                       qobject_cast<QComboBox*>(w)) {
+                const QSize hint = w->sizeHint();
+                EXPECT_LE(hint.width(), w->width()) << name;
+                EXPECT_LE(hint.height(), w->height() + 2) << name;
+            }
+            if (auto* g = qobject_cast<QGroupBox*>(w)) {
+                EXPECT_LE(g->fontMetrics().horizontalAdvance(g->title()) + 16, g->width()) << name;
+            }
+        }
+    }
+    QApplication::setFont(before);
+}
+
+TEST_F(MissionPageTest, LoadFillsEveryField) {
+    page.loadDocument(cp932(kSample));
+    const std::map<const char*, std::string> texts = {
+        {"Edit01m", "env\\forest01.env"},
+        {"Edit02m", "shots\\forest"},
+        {"Edit03m", "森の村"},
+        {"Edit04m", "coop team"},
+        {"Edit05m", "40"},
+        {"Edit06m", "12"},
+        {"Edit08m", "10"},
+        {"Edit09m", "300"},
+        {"Edit10m", "90"},
+        {"ColorEdit01", "200"},
+        {"ColorEdit02", "180"},
+        {"ColorEdit03", "160"},
+        {"Edit11m", "brief01.rsb"},
+        {"Edit12m", "cycle01.rsb"},
+        {"Edit14m", "北海道・旭川"},
+        {"Edit15m", "1999年3月2日"},
+        {"Edit16m", "05:30"},
+        {"Edit17m", "brief01.wav"},
+        {"Edit18m", "夜明けの森"},
+        {"Edit19m", "250"},
+        {"Edit20m", "heroes\\unlock01.atr"},
+    };
+    for (const auto& [name, text] : texts)
+        EXPECT_EQ(edit(name)->text().toStdString(), text) << name;
+    const std::map<const char*, bool> checks = {
+        {"CheckFog", true},       {"CheckGTF", true},        {"CheckDemoReq", true},
+        {"CheckDemoReco", false}, {"CheckRocketReq", false}, {"CheckRocketReco", true},
+        {"CheckSP", true},        {"CheckMC", true},         {"CheckMT", false},
+        {"CheckMS", false},       {"CheckUnlock", false},
+    };
+    for (const auto& [name, on] : checks)
+        EXPECT_EQ(box(name)->isChecked(), on) << name;
+    EXPECT_TRUE(radio("RadioButton2")->isChecked());
+    EXPECT_FALSE(radio("RadioButton1")->isChecked());
+    EXPECT_TRUE(edit("Edit05m")->isEnabled());
+    for (const char* name : kFogFields)
+        EXPECT_TRUE(edit(name)->isEnabled() && shadedAsEnabled(edit(name))) << name;
+    const std::map<const char*, QString> lists = {
+        {"Edit07m", "Medium"},   {"Edit13m", "rain"},        {"Edit21m", "Demolitions"},
+        {"Edit22m", "Rifleman"}, {"Edit23m", "Rifleman"},    {"Edit24m", "Sniper"},
+        {"Edit25m", "Support"},  {"Edit26m", "Demolitions"},
+    };
+    for (const auto& [name, text] : lists)
+        EXPECT_EQ(list(name)->currentText(), text) << name;
+    EXPECT_EQ(briefing.memo()->toPlainText().toStdString(),
+              "敵の補給基地を制圧せよ。{p}表示のソ連製装備に注意。\n第二小隊は北から進入。");
+    EXPECT_EQ(child<ColorButton>(&page, "FogButton")->color(), QColor(200, 180, 160));
+}
+
+TEST_F(MissionPageTest, UneditedSaveGivesTheFileBack) {
+    const std::string bytes = cp932(kSample);
+    page.loadDocument(bytes);
+    EXPECT_EQ(page.outputBytes(), bytes);
+    EXPECT_EQ(page.outputBytes(), bytes);
+
+    // Bare LF line breaks come back as CR LF, nothing else changes.
+    std::string lf = bytes;
+    for (std::size_t p = lf.find("\r\n"); p != std::string::npos; p = lf.find("\r\n", p))
+        lf.erase(p, 1);
+    page.loadDocument(lf);
+    EXPECT_EQ(page.outputBytes(), bytes);
+}
+
+TEST_F(MissionPageTest, UserEditsAreWrittenIntoTheDocument) {
+    showActive();
+    page.loadDocument(cp932(kSample));
+    retype(edit("Edit03m"), QString::fromUtf8("湖の村"));
+    QTest::mouseClick(box("CheckMT"), Qt::LeftButton);
+    QTest::mouseClick(box("CheckDemoReq"), Qt::LeftButton);
+    QTest::mouseClick(radio("RadioButton3"), Qt::LeftButton);
+    retype(list("Edit22m"), "Sniper");
+    edit("Edit19m")->setFocus();
+    QTest::keyClick(edit("Edit19m"), Qt::Key_End);
+    QTest::keyClicks(edit("Edit19m"), "0");
+    retype(edit("Edit09m"), "");
+    QTimer::singleShot(0, [this] {
+        QPlainTextEdit* memo = briefing.memo();
+        memo->moveCursor(QTextCursor::End);
+        QTest::keyClick(memo, Qt::Key_Return);
+        typeText(memo, QString::fromUtf8("以上。"));
+        QTest::mouseClick(child<QPushButton>(&briefing, "ButtonOK"), Qt::LeftButton);
+    });
+    QTest::mouseClick(button("Button25"), Qt::LeftButton);
+
+    const std::string expected =
+        replaced(kSample, {{"<Rain>1", "<Rain>0"},
+                           {"<Snow>0", "<Snow>1"},
+                           {"Far = \"300\"", "Far = \"0\""},
+                           {"<MapName>森の村", "<MapName>湖の村"},
+                           {"<DemoRequired>1", "<DemoRequired>0"},
+                           {"北から進入。</BriefingText>", "北から進入。\r\n以上。</BriefingText>"},
+                           {"<CombatPoints>250", "<CombatPoints>2500"},
+                           {"<Class1>1", "<Class1>2"},
+                           {"<Team>0", "<Team>1"}});
+    EXPECT_EQ(page.outputBytes(), cp932(expected));
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+}
+
+TEST_F(MissionPageTest, FogOverrideSwitchedOnInsertsTheElement) {
+    showActive();
+    page.loadDocument(cp932(kNoFog));
+    QTest::mouseClick(box("CheckFog"), Qt::LeftButton);
+    retype(edit("Edit09m"), "500");
+    retype(edit("Edit10m"), "75");
+    dialogs.colorAnswers.push_back(QColor(1, 2, 3));
+    QTest::mouseClick(child<ColorButton>(&page, "FogButton"), Qt::LeftButton);
+    EXPECT_EQ(page.outputBytes(), "<Mission>\r\n\t<Engine>\r\n"
+                                  "\t\t<Snow>0</Snow>\r\n"
+                                  "\t\t<Rain>0</Rain>\r\n"
+                                  "\t\t<Weather></Weather>\r\n"
+                                  "\t\t<Wind>5</Wind>\r\n"
+                                  "\t\t<FogOverride Near = \"0\" Far = \"500\" Red = \"1\" Green = "
+                                  "\"2\" Blue = \"3\" Spot = \"75\"/>\r\n"
+                                  "\t</Engine>\r\n</Mission>\r\n");
+}
+
+TEST_F(MissionPageTest, NumericAndColourFieldsTakeOnlyDigits) {
+    showActive();
+    page.loadDocument(cp932(kSample));
+    QTest::mouseClick(radio("RadioButton2"), Qt::LeftButton);
+    for (const char* name : {"Edit05m", "Edit06m", "Edit19m", "Edit08m", "Edit09m", "Edit10m",
+                             "ColorEdit01", "ColorEdit02", "ColorEdit03"}) {
+        QLineEdit* field = edit(name);
+        field->setFocus();
+        field->clear();
+        QTest::keyClicks(field, "1a-2. 3x");
+        EXPECT_EQ(field->text(), "123") << name;
+        QTest::keyClick(field, Qt::Key_Backspace);
+        EXPECT_EQ(field->text(), "12") << name;
+    }
+    QLineEdit* plain = edit("Edit01m");
+    plain->setFocus();
+    plain->clear();
+    QTest::keyClicks(plain, "1a-2.");
+    EXPECT_EQ(plain->text(), "1a-2.");
+}
+
+TEST_F(MissionPageTest, LeavingFogFieldsRepairsThem) {
+    showActive();
+    page.loadDocument(cp932(kSample));
+    const struct {
+        const char* name;
+        QString typed;
+        QString left;
+    } cases[] = {
+        {"Edit08m", "", "0"},          {"Edit09m", "", "0"},
+        {"Edit10m", "99999", "99999"}, {"ColorEdit01", "", "255"},
+        {"ColorEdit02", "256", "255"}, {"ColorEdit03", "007", "007"},
+        {"ColorEdit01", "0", "0"},     {"ColorEdit02", "99999999999", "99999999999"},
+    };
+    for (const auto& c : cases) {
+        retype(edit(c.name), c.typed);
+        if (c.typed == "99999999999") {
+            // Too large for a whole number: the error box names it and the text stays.
+            ASSERT_EQ(dialogs.errors.size(), 1);
+            EXPECT_EQ(dialogs.errors.front().toStdString(), "'99999999999' は整数ではありません");
+        }
+        EXPECT_EQ(edit(c.name)->text(), c.left) << c.name;
+    }
+    // A pasted text that is no number is reported and kept.
+    edit("ColorEdit03")->setFocus();
+    edit("ColorEdit03")->setText("abc");
+    edit("Edit01m")->setFocus();
+    ASSERT_EQ(dialogs.errors.size(), 2);
+    EXPECT_EQ(dialogs.errors.back().toStdString(), "'abc' は整数ではありません");
+    EXPECT_EQ(edit("ColorEdit03")->text(), "abc");
+}
+
+TEST_F(MissionPageTest, FogSwitchAndWeatherButtonsEnableTheirFields) {
+    showActive();
+    page.loadDocument(cp932(kNoFog));
+    edit("Edit05m")->setText("30");
+    QTest::mouseClick(box("CheckFog"), Qt::LeftButton);
+    for (const char* name : kFogFields)
+        EXPECT_TRUE(edit(name)->isEnabled() && shadedAsEnabled(edit(name))) << name;
+    edit("Edit09m")->setText("120");
+    QTest::mouseClick(box("CheckFog"), Qt::LeftButton);
+    for (const char* name : kFogFields)
+        EXPECT_TRUE(!edit(name)->isEnabled() && shadedAsDisabled(edit(name))) << name;
+    EXPECT_EQ(edit("Edit09m")->text(), "120");
+
+    const struct {
+        const char* button;
+        bool intensity;
+    } steps[] = {{"RadioButton2", true}, {"RadioButton1", false}, {"RadioButton3", true}};
+    for (const auto& step : steps) {
+        QTest::mouseClick(radio(step.button), Qt::LeftButton);
+        int checked = 0;
+        for (const char* name : {"RadioButton1", "RadioButton2", "RadioButton3"})
+            checked += radio(name)->isChecked();
+        EXPECT_EQ(checked, 1);
+        EXPECT_TRUE(radio(step.button)->isChecked());
+        EXPECT_EQ(edit("Edit05m")->isEnabled(), step.intensity) << step.button;
+        EXPECT_TRUE(step.intensity ? shadedAsEnabled(edit("Edit05m"))
+                                   : shadedAsDisabled(edit("Edit05m")));
+        EXPECT_EQ(edit("Edit05m")->text(), "30");
+    }
+
+    // Loading a file without fog and with Clear greys the fields again.
+    page.loadDocument(cp932(kNoFog));
+    EXPECT_TRUE(radio("RadioButton1")->isChecked());
+    EXPECT_FALSE(edit("Edit05m")->isEnabled());
+    for (const char* name : kFogFields)
+        EXPECT_TRUE(!edit(name)->isEnabled() && shadedAsDisabled(edit(name))) << name;
+}
+
+TEST_F(MissionPageTest, ColourDialogFillsTheColourFields) {
+    page.loadDocument(cp932(kSample));
+    edit("ColorEdit01")->setText("012");
+    edit("ColorEdit02")->setText("300");
+    edit("ColorEdit03")->setText("x");
+    auto* fogButton = child<ColorButton>(&page, "FogButton");
+
+    QTest::mouseClick(fogButton, Qt::LeftButton); // cancelled
+    ASSERT_EQ(dialogs.colorInitials.size(), 1);
+    EXPECT_EQ(dialogs.colorInitials.front(), QColor(12, 255, 255));
+    EXPECT_EQ(edit("ColorEdit01")->text(), "012");
+    EXPECT_EQ(edit("ColorEdit03")->text(), "x");
+
+    dialogs.colorAnswers.push_back(QColor(0, 128, 7));
+    QTest::mouseClick(fogButton, Qt::LeftButton);
+    EXPECT_EQ(edit("ColorEdit01")->text(), "0");
+    EXPECT_EQ(edit("ColorEdit02")->text(), "128");
+    EXPECT_EQ(edit("ColorEdit03")->text(), "7");
+    EXPECT_EQ(fogButton->color(), QColor(0, 128, 7));
+    EXPECT_NE(page.outputBytes().find("Red = \"0\" Green = \"128\" Blue = \"7\""),
+              std::string::npos);
+
+    page.loadDocument(cp932(kNoFog));
+    EXPECT_EQ(fogButton->color(), QColor(255, 255, 255));
+}
+
+TEST_F(MissionPageTest, FailedLoadChangesNothing) {
+    showActive();
+    const std::string first = cp932(kSample);
+    page.loadDocument(first);
+    retype(edit("Edit18m"), QString::fromUtf8("改名"));
+    const auto snapshot = [this] {
+        QStringList state;
+        for (QLineEdit* e : page.findChildren<QLineEdit*>())
+            state << e->objectName() + "=" + e->text() + (e->isEnabled() ? "+" : "-");
+        for (QAbstractButton* b : page.findChildren<QAbstractButton*>())
+            state << b->objectName() + (b->isChecked() ? "1" : "0");
+        for (QComboBox* c : page.findChildren<QComboBox*>())
+            state << c->objectName() + ":" + QString::number(c->count()) + c->currentText();
+        state << briefing.memo()->toPlainText();
+        return state;
+    };
+    const QStringList before = snapshot();
+    const std::string afterEdit = page.outputBytes();
+    for (const std::string bad :
+         {"<MapName>x</MapName><MapSize>x</MapSize><BriefingText>y</BriefingText>",
+          "<Coop>q</Coop><Name>n</Name><Class0>3</Class0><FogOverride", "<DemoRequired>"}) {
+        EXPECT_THROW(page.loadDocument(bad), Error) << bad;
+        EXPECT_EQ(snapshot(), before) << bad;
+        EXPECT_EQ(page.outputBytes(), afterEdit) << bad;
+    }
+}
+
+TEST_F(MissionPageTest, ListValuesWithoutEntryAreKept) {
+    showActive();
+    const std::string odd = replaced(
+        kSample,
+        {{"<MapSize>2", "<MapSize>9"}, {"<Class3>2", "<Class3>7"}, {"<Class5>0", "<Class5>8"}});
+    page.loadDocument(cp932(odd));
+    EXPECT_EQ(list("Edit07m")->currentText(), "9");
+    EXPECT_EQ(list("Edit24m")->currentText(), "7");
+    EXPECT_EQ(list("Edit24m")->count(), 5);
+    EXPECT_EQ(page.outputBytes(), cp932(odd));
+
+    // Picking a real entry replaces the value; the other kept value stays.
+    list("Edit24m")->setCurrentIndex(1);
+    retype(list("Edit26m"), "nonsense");
+    EXPECT_EQ(list("Edit26m")->currentText(), "8");
+    EXPECT_EQ(page.outputBytes(), cp932(replaced(odd, {{"<Class3>7", "<Class3>1"}})));
+
+    page.loadDocument(cp932(kSample));
+    for (const char* name : {"Edit07m", "Edit24m", "Edit26m"})
+        EXPECT_EQ(list(name)->count(), 4) << name;
+    EXPECT_EQ(list("Edit24m")->currentText(), "Sniper");
+}
+
+TEST_F(MissionPageTest, CharacterWithoutCodeGivesAnErrorNamingTheField) {
+    const std::string bytes = cp932(kSample);
+    page.loadDocument(bytes);
+    edit("Edit18m")->setText(QString::fromUtf8("Café"));
+    try {
+        page.outputBytes();
+        FAIL() << "no error";
+    } catch (const Error& e) {
+        EXPECT_NE(std::string(e.what()).find("Edit18m"), std::string::npos) << e.what();
+    }
+    edit("Edit18m")->setText(QString::fromUtf8("夜明けの森"));
+    EXPECT_EQ(page.outputBytes(), bytes);
+}
+
+TEST(MissionPageInMainWindow, OpenEditSaveWritesTheFile) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString path = dir.filePath("forest.mis");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        const std::string bytes = cp932(kSample);
+        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    }
+    FakeDialogs dialogs;
+    MainWindow window(dialogs, dir.filePath("dorva.ini"), dir.path());
+    window.show();
+    MissionPage* page = window.missionPage();
+    dialogs.openAnswers.push_back(path);
+    QTest::mouseClick(child<QPushButton>(page, "OpenButtonM"), Qt::LeftButton);
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("; ").toStdString();
+    EXPECT_EQ(child<QLineEdit>(page, "Edit03m")->text(), QString::fromUtf8("森の村"));
+
+    child<QLineEdit>(page, "Edit16m")->setText("06:00");
+    QTest::mouseClick(child<QCheckBox>(page, "CheckUnlock"), Qt::LeftButton);
+    QTest::mouseClick(child<QPushButton>(page, "SaveButtonM"), Qt::LeftButton);
+    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("; ").toStdString();
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray written = file.readAll();
+    EXPECT_EQ(std::string(written.constData(), written.size()),
+              cp932(replaced(kSample, {{"<TimeText>05:30", "<TimeText>06:00"},
+                                       {"<RequiresUnlocking>0", "<RequiresUnlocking>1"}})));
+}
+
+} // namespace
