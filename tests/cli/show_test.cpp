@@ -131,6 +131,17 @@ TEST(CliShow, PlainFormEscapesLineBreaksAndBackslashes) {
     EXPECT_EQ(shownValue(r.out, "BriefingText"), "C:\\\\maps\\r\\nline 2\\r\\n");
 }
 
+TEST(CliShow, FogWordWithoutFogElement) {
+    const TempFolder dir;
+    const std::string file = dir.path("word.mis");
+    writeBytes(file, "<Name>FogOverride</Name>");
+    const CliResult r = runCli({"show", file});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(shownValue(r.out, "FogOverride"), "1");
+    EXPECT_EQ(shownValue(r.out, "FogNear"), "");
+    EXPECT_EQ(shownValue(r.out, "FogRed"), "");
+}
+
 TEST(CliShow, ListsShowTheDigitThatASaveWrites) {
     const CliResult r = runCli({"show", dataFile("armor7.atr")});
     ASSERT_EQ(r.exitCode, 0) << r.err;
