@@ -189,6 +189,9 @@ void ColorButton::paintEvent(QPaintEvent*) {
         state.focusline = focusline_;
         state.capOffsetH = capOffsetH_;
         state.capOffsetV = capOffsetV_;
+        // The default role can change without a change of focus, so the look is worked out
+        // again for every paint.
+        defaultLook_ = isDefaultLook();
         state.defaultLook = defaultLook_;
         state.focused = hasFocus();
         state.down = isDown();
@@ -270,10 +273,13 @@ void ColorButton::showEvent(QShowEvent* event) {
     updateDefaultLook();
 }
 
-void ColorButton::updateDefaultLook() {
+bool ColorButton::isDefaultLook() const {
     const QWidget* focus = window()->focusWidget();
-    const bool look =
-        focus == this || (isDefault() && focus && !qobject_cast<const QPushButton*>(focus));
+    return focus == this || (isDefault() && focus && !qobject_cast<const QPushButton*>(focus));
+}
+
+void ColorButton::updateDefaultLook() {
+    const bool look = isDefaultLook();
     if (look == defaultLook_)
         return;
     defaultLook_ = look;

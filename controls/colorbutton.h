@@ -77,7 +77,7 @@ public:
 
     // Drawn as the window's active default button: it has the focus, or it is the default
     // button and the focus is on a control that is not a push button.
-    bool isDefaultLook() const { return defaultLook_; }
+    bool isDefaultLook() const;
     bool isMouseInside() const { return mouseInside_; }
 
 signals:
@@ -113,7 +113,7 @@ private:
     QColor frameColor_;
     QColor edgeHighlight_;
     QColor edgeShadow_;
-    bool defaultLook_ = false;
+    bool defaultLook_ = false; // as last worked out, so that a change repaints the button
     bool mouseInside_ = false;
 };
 

@@ -55,7 +55,7 @@ TEST(EditHex, NumberModeNormalisesWrittenValues) {
         {D, EditHex::Places8, false, "-2147483647", "-2147483647", "-2147483647"},
         {D, EditHex::Places8, false, "00000000001", "0", "0"},
         {D, EditHex::Places8, false, "12a", "0", "0"},
-        {D, EditHex::Places8, false, "$FF", "255", "255"},
+        {D, EditHex::Places8, false, "$FF", "$000000FF", "$000000FF"},
         {D, EditHex::Places8, true, "1234567", "123_4567", "1234567"},
         {D, EditHex::Places8, true, "-1234567", "-123_4567", "-1234567"},
         {H, EditHex::Places8, false, "FF", "$000000FF", "$000000FF"},
@@ -135,7 +135,7 @@ TEST(EditHex, PropertyChangesRerenderInNumberMode) {
     EXPECT_EQ(edit.text(), "$00");
 
     edit.setValue("$FFFFFFFF");
-    EXPECT_EQ(edit.text(), "$FF");
+    EXPECT_EQ(edit.text(), "$00");
     edit.setMaxPlaces(EditHex::Places8);
     edit.setValue("$FFFFFFFF");
     edit.setNumericType(EditHex::Decimal);
