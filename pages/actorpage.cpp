@@ -183,8 +183,8 @@ void ActorPage::buildLeftColumn() {
 void ActorPage::addBrowseRows(QWidget* group, const std::vector<BrowseRow>& rows) {
     // The label column is as wide as the group's longest caption needs.
     const bool twoColumns = rows.back().column == 1;
-    const int labelWidth = twoColumns ? 62 : 42;
-    const int buttonWidth = 22;
+    const int labelWidth = twoColumns ? 72 : 50;
+    const int buttonWidth = 24;
     const int columnWidth = twoColumns ? kBrowseColumnWidth : group->width() - 2 * kLabelX;
     const int fieldWidth = columnWidth - labelWidth - buttonWidth - 4;
     int rowInColumn[2] = {0, 0};

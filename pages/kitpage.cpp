@@ -51,18 +51,19 @@ SlotControls addSlot(QGroupBox* group, const char* itemName, const char* browseN
                      const char* countName, const char* checkName, const QString& checkCaption,
                      const char* clearName) {
     const int fieldX = 72;
-    const int buttonX = kSlotWidth - kPageMargin - 76;
+    const int buttonWidth = 72;
+    const int buttonX = kSlotWidth - kPageMargin - buttonWidth;
     int y = kGroupTop;
     addLabel(group, QObject::tr("Item"), kPageMargin, y, 62);
     auto* item = addField<QLineEdit>(group, itemName, fieldX, y, buttonX - fieldX - 6);
-    addButton(group, browseName, QObject::tr("Browse..."), buttonX, y - 1, 76);
+    addButton(group, browseName, QObject::tr("Browse..."), buttonX, y - 1, buttonWidth);
     y += kRowHeight + 4;
     addLabel(group, QObject::tr("Mag Count"), kPageMargin, y, 62);
-    auto* count = addField<QLineEdit>(group, countName, fieldX, y, 60);
+    auto* count = addField<QLineEdit>(group, countName, fieldX, y, 54);
     auto* check = new QCheckBox(checkCaption, group);
     check->setObjectName(QString::fromLatin1(checkName));
-    check->setGeometry(fieldX + 68, y, 80, kFieldHeight);
-    addButton(group, clearName, QObject::tr("Clear"), buttonX, y - 1, 76);
+    check->setGeometry(fieldX + 60, y, 84, kFieldHeight);
+    addButton(group, clearName, QObject::tr("Clear"), buttonX, y - 1, buttonWidth);
     return {item, count, check};
 }
 
