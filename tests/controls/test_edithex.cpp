@@ -293,17 +293,6 @@ TEST(EditHex, EnterReachesTheDefaultButtonAndTabMovesTheFocus) {
     EXPECT_EQ(clicked.count(), 1);
 }
 
-TEST(EditHex, AlignmentChangeKeepsTheText) {
-    EditHex edit;
-    edit.setText("$00FF");
-    edit.setTextAlignment(EditHex::RightJustify);
-    EXPECT_EQ(edit.text(), "$00FF");
-    EXPECT_TRUE(edit.alignment() & Qt::AlignRight);
-    edit.setTextAlignment(EditHex::Center);
-    EXPECT_TRUE(edit.alignment() & Qt::AlignHCenter);
-    EXPECT_EQ(edit.textAlignment(), EditHex::Center);
-}
-
 TEST(EditHex, WholeTextIsSelectedWhenFirstShown) {
     QWidget window;
     auto* edit = new EditHex(&window);
