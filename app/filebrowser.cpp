@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
 #include <QSplitter>
@@ -83,9 +84,13 @@ FileBrowser::FileBrowser(Dialogs& dialogs, QWidget* parent)
     shortcutCombo_ = new QComboBox;
     shortcutCombo_->setObjectName("ShortCutCombo");
     shortcutCombo_->setEditable(true);
+    // Typing must never choose an entry; only the drop-down list and the arrow keys do. The
+    // combo box would otherwise pick the entry equal to the typed text when editing ends.
     shortcutCombo_->setInsertPolicy(QComboBox::NoInsert);
-    // Typing must never choose an entry; only the drop-down list and the arrow keys do.
     shortcutCombo_->setCompleter(nullptr);
+    QLineEdit* edit = shortcutCombo_->lineEdit();
+    disconnect(edit, &QLineEdit::editingFinished, shortcutCombo_, nullptr);
+    disconnect(edit, &QLineEdit::returnPressed, shortcutCombo_, nullptr);
     shortcutCombo_->setFixedHeight(20);
     shortcutCombo_->setEditText(QStringLiteral("Short Cut"));
     auto* shortcutPanel = panel("Panel4", shortcutCombo_);

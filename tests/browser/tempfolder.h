@@ -4,6 +4,12 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <ostream>
+
+// Readable values in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
 
 // A temporary folder tree for one test. The working folder is restored when it goes away, since
 // the file browser moves it.
