@@ -218,7 +218,7 @@ void ActorPage::browse(QLineEdit* field, BrowseKind kind) {
         break;
     }
     if (!path.isEmpty())
-        field->setText(QFileInfo(path).fileName());
+        showFieldText(field, QFileInfo(path).fileName());
 }
 
 void ActorPage::loadDocument(const std::string& bytes) {
@@ -228,7 +228,7 @@ void ActorPage::loadDocument(const std::string& bytes) {
 
 void ActorPage::showRecord(const ActorRecord& record) {
     for (const auto& [element, field] : textFields_)
-        field->setText(toQString(record[element]));
+        showFieldText(field, toQString(record[element]));
     showListText(classList_, toQString(record[E::ClassName]));
     showListIndex(armorList_, toQString(record[E::ArmorLevel]));
     kitPathBox_->setEditText(toQString(record[E::KitPath]));

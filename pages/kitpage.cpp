@@ -131,7 +131,7 @@ KitPage::KitPage(Dialogs& dialogs, QWidget* parent) : DocumentPage('k', dialogs,
 void KitPage::browse(QLineEdit* field, const QString& filter, FileDialogState& state) {
     const QString path = dialogs().openFile(this, filter, state);
     if (!path.isEmpty())
-        field->setText(QFileInfo(path).fileName());
+        showFieldText(field, QFileInfo(path).fileName());
 }
 
 KitRecord KitPage::secondSlotFromFields() const {
@@ -171,10 +171,10 @@ void KitPage::showSecondSlot(const KitRecord& record) {
     // Only changed texts are put back, so an untouched field keeps its cursor and undo history.
     const QString item2 = toQString(record.item2);
     if (item2_->text() != item2)
-        item2_->setText(item2);
+        showFieldText(item2_, item2);
     const QString count2 = toQString(record.count2);
     if (count2_->text() != count2)
-        count2_->setText(count2);
+        showFieldText(count2_, count2);
     const bool enabled = secondItemEnabled(record);
     item2_->setEnabled(enabled);
     count2_->setEnabled(true);
@@ -186,9 +186,9 @@ void KitPage::loadDocument(const std::string& bytes) {
 }
 
 void KitPage::showRecord(const KitRecord& record) {
-    texture_->setText(toQString(record.texture));
-    item1_->setText(toQString(record.item1));
-    count1_->setText(toQString(record.count1));
+    showFieldText(texture_, toQString(record.texture));
+    showFieldText(item1_, toQString(record.item1));
+    showFieldText(count1_, toQString(record.count1));
     showSecondSlot(record);
 }
 
@@ -209,7 +209,7 @@ std::string KitPage::outputBytes() {
 }
 
 void KitPage::fileOpened(const QString& path) {
-    kitName_->setText(QFileInfo(path).fileName());
+    showFieldText(kitName_, QFileInfo(path).fileName());
 }
 
 QString KitPage::openFilter() const {

@@ -14,6 +14,11 @@ QLabel* addLabel(QWidget* parent, const QString& caption, int x, int y, int widt
     return label;
 }
 
+void showFieldText(QLineEdit* field, const QString& text) {
+    field->setText(text);
+    field->setCursorPosition(0);
+}
+
 void placeShellControls(DocumentPage* page, int y, QWidget* lastField) {
     page->openButton()->setGeometry(kPageMargin, y, 75, 25);
     page->saveButton()->setGeometry(kPageMargin + 80, y, 75, 25);

@@ -3,6 +3,7 @@
 #include <QString>
 
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace dorva {
@@ -28,6 +29,9 @@ Field* addField(QWidget* parent, const char* name, int x, int y, int width) {
     field->setGeometry(x, y, width, kFieldHeight);
     return field;
 }
+
+// Shows text in a one-line field from its start, as a file name is read best.
+void showFieldText(QLineEdit* field, const QString& text);
 
 // Puts "Open", "Save", "Save as..." and the status field in one block at y, and makes them
 // the last stops after lastField when tabbing through the page.

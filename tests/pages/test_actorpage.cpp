@@ -84,7 +84,7 @@ protected:
     static void SetUpTestSuite() { dorva::applyUiFont(); }
 
     ActorPageTest() : page(dialogs) {
-        page.resize(633, 420);
+        page.resize(629, 415); // the page area inside the main window
         page.show();
         QApplication::setActiveWindow(&page);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&page));
@@ -178,7 +178,7 @@ TEST_F(ActorPageTest, ControlsStartWithTheirDefaults) {
 }
 
 TEST_F(ActorPageTest, NoControlOverlapsAnotherOrLeavesThePage) {
-    const QRect pageRect(0, 0, 633, 420);
+    const QRect pageRect(0, 0, 629, 415);
     QList<QWidget*> leaves;
     for (QWidget* w : page.findChildren<QWidget*>()) {
         if (qobject_cast<QGroupBox*>(w) || !w->isVisibleTo(&page) || w->parentWidget() == nullptr)

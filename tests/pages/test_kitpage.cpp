@@ -62,7 +62,7 @@ protected:
     static void SetUpTestSuite() { dorva::applyUiFont(); }
 
     KitPageTest() : page(dialogs) {
-        page.resize(633, 420);
+        page.resize(629, 415); // the page area inside the main window
         page.show();
         QApplication::setActiveWindow(&page);
         EXPECT_TRUE(QTest::qWaitForWindowActive(&page));
@@ -152,7 +152,7 @@ TEST_F(KitPageTest, NoControlOverlapsAnotherOrLeavesThePage) {
         return QRect(w->mapTo(&page, QPoint(0, 0)), w->size());
     };
     for (QWidget* a : leaves) {
-        EXPECT_TRUE(QRect(0, 0, 633, 420).contains(pageGeometry(a)))
+        EXPECT_TRUE(QRect(0, 0, 629, 415).contains(pageGeometry(a)))
             << a->objectName().toStdString();
         for (QWidget* b : leaves) {
             if (a != b) {
