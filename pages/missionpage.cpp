@@ -88,11 +88,9 @@ MissionPage::MissionPage(Dialogs& dialogs, BriefingDialog& briefing, QWidget* pa
     buildBriefing();
     buildMissionProperties();
     placeShellControls();
-    setMinimumSize(625, 418);
 
     const auto report = [this](const QString& message) { reportError(message); };
     for (QLineEdit* field : fogFields_) {
-        installDigitKeyFilter(field);
         installLeaveRepair(field, repairFogDistance, report);
     }
     for (QLineEdit* field : colourFields_) {
@@ -100,11 +98,6 @@ MissionPage::MissionPage(Dialogs& dialogs, BriefingDialog& briefing, QWidget* pa
         installLeaveRepair(field, repairColour, report);
         connect(field, &QLineEdit::textChanged, this,
                 [this] { fogButton_->setColor(fogColour()); });
-    }
-    for (const TextField& field : textFields_) {
-        const QString name = field.edit->objectName();
-        if (name == "Edit05m" || name == "Edit06m" || name == "Edit19m")
-            installDigitKeyFilter(field.edit);
     }
 
     connect(fog_, &QCheckBox::toggled, this, &MissionPage::applyFogOverride);
@@ -122,6 +115,7 @@ QLineEdit* MissionPage::addTextField(QWidget* group, const char* name,
     if (numeric) {
         auto* number = new EditHex(group);
         number->setNumericType(EditHex::Decimal);
+        installDigitKeyFilter(number);
         edit = number;
     } else {
         edit = new QLineEdit(group);
@@ -144,7 +138,7 @@ QCheckBox* MissionPage::addFlag(QWidget* group, const char* name, const QString&
 
 void MissionPage::buildMapProperties() {
     auto* group = new QGroupBox("Map Properties", this);
-    group->setGeometry(4, 2, 304, 234);
+    group->setGeometry(4, 0, 304, 234);
 
     const struct {
         const char* name;
@@ -186,9 +180,9 @@ void MissionPage::buildMapProperties() {
 
     y += 24;
     addLabel(group, "Wind", 8, y, 84);
-    addTextField(group, "Edit06m", &MissionRecord::wind, true, 94, y, 48);
-    addLabel(group, "Map Size", 146, y, 54);
-    mapSize_ = addList(group, "Edit07m", entries(kMapSizes), 200, y - 1, 96);
+    addTextField(group, "Edit06m", &MissionRecord::wind, true, 94, y, 38);
+    addLabel(group, "Map Size", 136, y, 52);
+    mapSize_ = addList(group, "Edit07m", entries(kMapSizes), 188, y - 1, 108);
 
     y += 24;
     addFlag(group, "CheckGTF", "Available Custom GameType", &MissionRecord::gameTypes, 8, y + 1,
@@ -233,7 +227,7 @@ void MissionPage::buildMapProperties() {
 
 void MissionPage::buildBriefing() {
     auto* group = new QGroupBox("Briefing", this);
-    group->setGeometry(312, 2, 312, 234);
+    group->setGeometry(312, 0, 312, 234);
 
     const struct {
         const char* name;
@@ -288,35 +282,35 @@ void MissionPage::buildBriefing() {
 
 void MissionPage::buildMissionProperties() {
     auto* group = new QGroupBox("Mission Properties", this);
-    group->setGeometry(4, 240, 620, 152);
+    group->setGeometry(4, 236, 620, 148);
 
-    addLabel(group, "Name", 8, 18, 80);
-    addTextField(group, "Edit18m", &MissionRecord::name, false, 90, 18, 206);
+    addLabel(group, "Name", 8, 16, 80);
+    addTextField(group, "Edit18m", &MissionRecord::name, false, 90, 16, 206);
 
     auto* modes = new QGroupBox("Supported Mode", group);
-    modes->setGeometry(8, 40, 288, 58);
+    modes->setGeometry(8, 38, 288, 56);
     addFlag(modes, "CheckSP", "Single", &MissionRecord::singlePlayer, 8, 17, 120);
     addFlag(modes, "CheckMC", "MP Coop", &MissionRecord::coop, 144, 17, 120);
     addFlag(modes, "CheckMT", "MP Team", &MissionRecord::team, 8, 35, 120);
     addFlag(modes, "CheckMS", "MP Solo", &MissionRecord::solo, 144, 35, 120);
 
-    addFlag(group, "CheckUnlock", "Requires Unlocking", &MissionRecord::requiresUnlocking, 8, 103,
+    addFlag(group, "CheckUnlock", "Requires Unlocking", &MissionRecord::requiresUnlocking, 8, 99,
             140);
-    addLabel(group, "Combat Points", 150, 102, 86);
-    addTextField(group, "Edit19m", &MissionRecord::combatPoints, true, 238, 102, 58);
-    addLabel(group, "Unlock Heros", 8, 126, 80);
-    addTextField(group, "Edit20m", &MissionRecord::heroFile, false, 90, 126, 206);
+    addLabel(group, "Combat Points", 150, 98, 86);
+    addTextField(group, "Edit19m", &MissionRecord::combatPoints, true, 238, 98, 58);
+    addLabel(group, "Unlock Heros", 8, 122, 80);
+    addTextField(group, "Edit20m", &MissionRecord::heroFile, false, 90, 122, 206);
 
     auto* team = new QGroupBox("Default Team", group);
-    team->setGeometry(304, 14, 308, 132);
+    team->setGeometry(304, 12, 308, 130);
     const char* const captions[] = {"Alpha 1", "Alpha 2", "Alpha 3",
                                     "Bravo 1", "Bravo 2", "Charie 1"};
     for (int i = 0; i < 6; ++i) {
         const int x = i < 3 ? 8 : 156;
-        const int y = 24 + (i % 3) * 34;
-        addLabel(team, captions[i], x, y, 52);
+        const int y = 22 + (i % 3) * 34;
+        addLabel(team, captions[i], x, y, 50);
         classes_.push_back(addList(team, QString("Edit%1m").arg(21 + i), entries(kTeamClasses),
-                                   x + 52, y - 1, 92));
+                                   x + 50, y - 1, 96));
     }
 }
 
@@ -339,10 +333,10 @@ std::vector<QComboBox*> MissionPage::lists() const {
 }
 
 void MissionPage::placeShellControls() {
-    openButton()->setGeometry(4, 396, 64, 22);
-    saveButton()->setGeometry(72, 396, 64, 22);
-    saveAsButton()->setGeometry(140, 396, 72, 22);
-    statusField()->setGeometry(216, 396, 408, 22);
+    openButton()->setGeometry(4, 388, 64, 22);
+    saveButton()->setGeometry(72, 388, 64, 22);
+    saveAsButton()->setGeometry(140, 388, 72, 22);
+    statusField()->setGeometry(216, 388, 408, 22);
 }
 
 void MissionPage::loadDocument(const std::string& bytes) {

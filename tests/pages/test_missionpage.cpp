@@ -260,14 +260,20 @@ TEST_F(MissionPageTest, ControlsCarryTheirCaptionsInTheirGroups) {
 }
 
 // Every control fits its parent, stays clear of its siblings and shows its whole caption at
-// the interface font.
+// the interface font, on the page as the main window shows it.
 TEST(MissionPageLayout, NothingClippedOrOverlapping) {
     const QFont before = QApplication::font();
     applyUiFont();
+    QTemporaryDir dir;
     FakeDialogs dialogs;
-    BriefingDialog briefing;
-    MissionPage page(dialogs, briefing);
-    page.resize(629, 420);
+    MainWindow window(dialogs, dir.filePath("dorva.ini"), dir.path());
+    window.show();
+    QApplication::processEvents();
+    MissionPage& page = *window.missionPage();
+    // The page gets the whole page area and no more.
+    for (QWidget* w = &page; w != window.centralWidget(); w = w->parentWidget())
+        EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry()))
+            << w->metaObject()->className();
     std::vector<QWidget*> containers = {&page};
     for (QGroupBox* g : page.findChildren<QGroupBox*>())
         containers.push_back(g);
@@ -376,6 +382,20 @@ TEST_F(MissionPageTest, UneditedSaveGivesTheFileBack) {
         lf.erase(p, 1);
     page.loadDocument(lf);
     EXPECT_EQ(page.outputBytes(), bytes);
+
+    // Values with blanks and line breaks, empty forms and a repeated tag travel unchanged.
+    const std::string odd =
+        replaced(kSample, {{"<Wind>12</Wind>", "<Wind> 12\r\n</Wind>"},
+                           {"<MapName>森の村", "<MapName>\r\n\t森 の村 "},
+                           {"<MapShots>shots\\forest</MapShots>", "<MapShots/>"},
+                           {"<TimeText>05:30", "<TimeText>\t05:30"},
+                           {"</Properties>", "\t<Name>x</Name>\r\n</Properties>"}});
+    page.loadDocument(cp932(odd));
+    EXPECT_EQ(edit("Edit06m")->text(), " 12\r\n");
+    EXPECT_EQ(edit("Edit03m")->text(), QString::fromUtf8("\r\n\t森 の村 "));
+    EXPECT_EQ(edit("Edit02m")->text(), "");
+    // The empty form is the one thing the format itself completes.
+    EXPECT_EQ(page.outputBytes(), cp932(replaced(odd, {{"<MapShots/>", "<MapShots></MapShots>"}})));
 }
 
 TEST_F(MissionPageTest, UserEditsAreWrittenIntoTheDocument) {
