@@ -1,3 +1,4 @@
+#include "app/mainwindow.h"
 #include "app/uifont.h"
 #include "controls/edithex.h"
 #include "fakedialogs.h"
@@ -7,12 +8,15 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 #include <map>
@@ -437,6 +441,46 @@ TEST_F(ActorPageTest, TextCodePage932LacksStopsTheSaveNamingTheField) {
     page.loadDocument(readData("full.atr"));
     list("Edit04a")->setEditText(QString::fromUtf8("\xea\xb0\x80"));
     EXPECT_THROW(page.outputBytes(), dorva::Error);
+}
+
+TEST(ActorPageInWindow, OpenEditAndSaveWriteTheFile) {
+    dorva::applyUiFont();
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    const QString path = dir.filePath("tanaka.atr");
+    std::string original = readData("full.atr");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(original.data(), static_cast<qint64>(original.size()));
+    }
+    {
+        FakeDialogs dialogs;
+        dorva::MainWindow window(dialogs, dir.filePath("dorva.ini"), dir.path());
+        window.show();
+        QApplication::setActiveWindow(&window);
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+        window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(1);
+        ActorPage& page = *window.actorPage();
+        dialogs.openAnswers = {path};
+        QTest::mouseClick(page.findChild<QPushButton*>("OpenButtonA"), Qt::LeftButton);
+        EXPECT_EQ(page.findChild<QLineEdit*>("StatusBarA")->text(), QDir::toNativeSeparators(path));
+
+        auto* stealth = page.findChild<QLineEdit*>("Edit16a");
+        stealth->setFocus(Qt::MouseFocusReason);
+        stealth->selectAll();
+        QTest::keyClicks(stealth, "x400");
+        QTest::keyClick(stealth, Qt::Key_Tab);
+        QTest::mouseClick(page.findChild<QPushButton*>("SaveButtonA"), Qt::LeftButton);
+        EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(' ').toStdString();
+    }
+    QDir::setCurrent(previous);
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const std::string from = "<Stealth>99</Stealth>";
+    original.replace(original.find(from), from.size(), "<Stealth>255</Stealth>");
+    EXPECT_EQ(file.readAll().toStdString(), original);
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "app/mainwindow.h"
 #include "app/uifont.h"
 #include "fakedialogs.h"
 #include "formats/error.h"
@@ -6,12 +7,15 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -356,6 +360,60 @@ TEST_F(KitPageTest, JapaneseTextIsWrittenBackByteForByte) {
     type("Edit05k", "迷彩");
     EXPECT_NE(page.outputBytes().find("<KitTexture>\x96\xc0\x8d\xca</KitTexture>"),
               std::string::npos);
+}
+
+TEST(KitPageInWindow, OpenEditAndSaveAsWriteTheFile) {
+    dorva::applyUiFont();
+    QTemporaryDir dir;
+    const QString previous = QDir::currentPath();
+    const QString path = dir.filePath("rifleman.kit");
+    const QString copy = dir.filePath("grenadier.kit");
+    const std::string original = readData("both.kit");
+    {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(original.data(), static_cast<qint64>(original.size()));
+    }
+    {
+        FakeDialogs dialogs;
+        dorva::MainWindow window(dialogs, dir.filePath("dorva.ini"), dir.path());
+        window.show();
+        window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(2);
+        KitPage& page = *window.kitPage();
+        dialogs.openAnswers = {path, "/items/m203.prj"};
+        QTest::mouseClick(page.findChild<QPushButton*>("OpenButtonK"), Qt::LeftButton);
+        EXPECT_EQ(page.findChild<QLineEdit*>("Edit06k")->text(), "rifleman.kit");
+
+        QTest::mouseClick(page.findChild<QPushButton*>("Button28"), Qt::LeftButton);
+        dialogs.saveAnswers = {copy};
+        QTest::mouseClick(page.findChild<QPushButton*>("SAButtonK"), Qt::LeftButton);
+        EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join(' ').toStdString();
+        EXPECT_EQ(dialogs.saveSuffixes, QStringList{"kit"});
+        EXPECT_EQ(page.findChild<QLineEdit*>("StatusBarK")->text(), QDir::toNativeSeparators(copy));
+        EXPECT_EQ(page.findChild<QLineEdit*>("Edit06k")->text(), "rifleman.kit");
+    }
+    QDir::setCurrent(previous);
+
+    QFile file(copy);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll().toStdString(),
+              lines({
+                  "<KitFile>",
+                  "\t<VersionNumber>1.000000</VersionNumber>",
+                  "\t<KitTexture>\x96\xc0\x8d\xca_tex1.rsb</KitTexture>",
+                  "\t<Firearm SlotNumber = \"0\">",
+                  "\t\t<VersionNumber>1.000000</VersionNumber>",
+                  "\t\t<ItemFileName>m16.gun</ItemFileName>",
+                  "\t\t<MagazineCount>5</MagazineCount>",
+                  "\t\t<GrenadeLauncher>1</GrenadeLauncher>",
+                  "\t</Firearm>",
+                  "\t<ThrownItem SlotNumber = \"1\">",
+                  "\t\t<VersionNumber>1.000000</VersionNumber>",
+                  "\t\t<ItemFileName>m203.prj</ItemFileName>",
+                  "\t\t<Count>3</Count>",
+                  "\t</ThrownItem>",
+                  "</KitFile>",
+              }));
 }
 
 } // namespace
