@@ -38,6 +38,7 @@ public:
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
         QSize size = QStyledItemDelegate::sizeHint(option, index);
         size.setHeight(height_);
+        size.rwidth() += indent_ * index.data(levelRole).toInt();
         return size;
     }
 
