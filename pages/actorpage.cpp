@@ -9,6 +9,7 @@
 #include "pages/pagelayout.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
@@ -43,6 +44,8 @@ QComboBox* addList(QWidget* parent, const char* name, const std::array<const cha
         list->addItem(QString::fromLatin1(entry));
     if (editable) {
         list->setInsertPolicy(QComboBox::NoInsert);
+        // Completing a suggestion never changes the letter case of what was typed.
+        list->completer()->setCaseSensitivity(Qt::CaseSensitive);
         list->setCurrentIndex(-1);
         list->setEditText(QString());
     }
