@@ -1,0 +1,165 @@
+// Time of the library's open and save of each file kind against a plain read and write of the
+// same bytes, and the growth of every library operation with the file size.
+#include "bench/inputs.h"
+#include "bench/medians.h"
+#include "bench/table.h"
+#include "formats/actorfile.h"
+#include "formats/doctext.h"
+#include "formats/kitfile.h"
+#include "formats/missionfile.h"
+
+#include <benchmark/benchmark.h>
+
+#include <functional>
+#include <iostream>
+
+namespace dorva::bench {
+namespace {
+
+struct Kind {
+    std::string name; // as in the table
+    std::string file; // an input file of this kind
+    // Loads a normalised text and saves it unedited; open and save run them separately.
+    std::function<void(const std::string&)> load;
+    std::function<std::string(const std::string&)> loadAndSave;
+};
+
+std::vector<Kind> kinds(const std::string& inputs) {
+    const auto actorLoad = [](const std::string& t) { benchmark::DoNotOptimize(loadActor(t)); };
+    const auto kitLoad = [](const std::string& t) { benchmark::DoNotOptimize(loadKit(t)); };
+    const auto missionLoad = [](const std::string& t) { benchmark::DoNotOptimize(loadMission(t)); };
+    const auto actorSave = [](const std::string& t) { return saveActor(loadActor(t)); };
+    const auto kitSave = [](const std::string& t) { return saveKit(loadKit(t)); };
+    const auto missionSave = [](const std::string& t) { return saveMission(loadMission(t), t); };
+    return {
+        {"actor", inputs + "/typical/typical.atr", actorLoad, actorSave},
+        {"kit", inputs + "/typical/typical.kit", kitLoad, kitSave},
+        {"mission", inputs + "/typical/typical.mis", missionLoad, missionSave},
+        {"mission 4 MiB", inputs + "/big.mis", missionLoad, missionSave},
+    };
+}
+
+void registerOpenAndSave(const Kind& kind, const std::string& out) {
+    const std::string path = kind.file;
+    const std::string bytes = readFile(path);
+    benchmark::RegisterBenchmark(("read/" + kind.name).c_str(), [path](benchmark::State& state) {
+        for (auto _ : state)
+            benchmark::DoNotOptimize(readFile(path));
+    });
+    benchmark::RegisterBenchmark(("open/" + kind.name).c_str(), [=](benchmark::State& state) {
+        for (auto _ : state) {
+            const DocText doc(readFile(path));
+            kind.load(doc.text());
+        }
+    });
+    benchmark::RegisterBenchmark(("write/" + kind.name).c_str(), [=](benchmark::State& state) {
+        for (auto _ : state)
+            writeFile(out, bytes);
+    });
+    // The saver's work for an unedited page: what open left in the fields goes back out.
+    const std::string text = DocText(bytes).text();
+    benchmark::RegisterBenchmark(("save/" + kind.name).c_str(), [=](benchmark::State& state) {
+        for (auto _ : state)
+            writeFile(out, kind.loadAndSave(text));
+    });
+    benchmark::RegisterBenchmark(("load/" + kind.name).c_str(), [=](benchmark::State& state) {
+        for (auto _ : state)
+            kind.load(text);
+    });
+}
+
+// The input sizes of the growth figures: eight times apart, both beyond the per-core caches.
+constexpr std::size_t kSmall = 1024 * 1024;
+constexpr std::size_t kLarge = 8 * 1024 * 1024;
+
+// An operation of the library and how to make its input: make builds the input of a size and
+// returns the work to time on it.
+struct Operation {
+    std::string name;
+    std::function<std::function<void()>(std::size_t)> make;
+};
+
+template <class T> void keep(T&& value) {
+    benchmark::DoNotOptimize(value);
+}
+
+std::vector<Operation> operations() {
+    // Line breaks of every form, so that the normalisation has work to do.
+    const auto mixedBreaks = [](std::size_t bytes) {
+        std::string text;
+        while (text.size() < bytes)
+            text += "\t<Name>x</Name>\r\n\t\t<Coop>1</Coop>\n\t<Team>0</Team>\r";
+        return text;
+    };
+    return {
+        {"normalizeLineBreaks",
+         [=](std::size_t n) {
+             return [text = mixedBreaks(n)] { keep(normalizeLineBreaks(text)); };
+         }},
+        {"loadActor",
+         [](std::size_t n) { return [text = largeActor(n)] { keep(loadActor(text)); }; }},
+        {"saveActor",
+         [](std::size_t n) {
+             return [record = loadActor(largeActor(n))] { keep(saveActor(record)); };
+         }},
+        {"loadKit", [](std::size_t n) { return [text = largeKit(n)] { keep(loadKit(text)); }; }},
+        {"saveKit",
+         [](std::size_t n) { return [record = loadKit(largeKit(n))] { keep(saveKit(record)); }; }},
+        {"loadMission",
+         [](std::size_t n) { return [text = largeMission(n)] { keep(loadMission(text)); }; }},
+        {"saveMission",
+         [](std::size_t n) {
+             const std::string text = largeMission(n);
+             return [text, record = loadMission(text)] { keep(saveMission(record, text)); };
+         }},
+    };
+}
+
+void registerGrowth(const Operation& op) {
+    for (const std::size_t size : {kSmall, kLarge}) {
+        benchmark::RegisterBenchmark((op.name + "/" + std::to_string(size)).c_str(),
+                                     [work = op.make(size)](benchmark::State& state) {
+                                         for (auto _ : state)
+                                             work();
+                                     });
+    }
+}
+
+} // namespace
+} // namespace dorva::bench
+
+int main(int argc, char** argv) {
+    using namespace dorva::bench;
+    const std::vector<std::string> args = initializeInterleaved(argc, argv);
+    if (args.size() != 1) {
+        std::cerr << "usage: bench_formats [benchmark options] INPUT_FOLDER\n";
+        return 2;
+    }
+    const std::string out = args[0] + "/written";
+    const std::vector<Kind> allKinds = kinds(args[0]);
+    for (const Kind& kind : allKinds)
+        registerOpenAndSave(kind, out);
+    const std::vector<Operation> ops = operations();
+    for (const Operation& op : ops)
+        registerGrowth(op);
+
+    MedianCollector medians;
+    benchmark::RunSpecifiedBenchmarks(&medians);
+    benchmark::Shutdown();
+
+    for (const Kind& kind : allKinds) {
+        const std::string size = formatBytes(static_cast<double>(readFile(kind.file).size()));
+        printTimeRow("Open " + kind.name + " (" + size + "), library",
+                     medians.seconds("open/" + kind.name), "read",
+                     medians.seconds("read/" + kind.name), 0);
+        printTimeRow("Save " + kind.name + " (" + size + "), library",
+                     medians.seconds("save/" + kind.name), "write",
+                     medians.seconds("write/" + kind.name), 0);
+    }
+    // Linear work: eight times the input may take at most twice eight times the time.
+    for (const Operation& op : ops) {
+        const double small = medians.seconds(op.name + "/" + std::to_string(kSmall));
+        const double large = medians.seconds(op.name + "/" + std::to_string(kLarge));
+        printTimeRow(op.name + " 8 MiB, vs 8 x 1 MiB", large, "8 x", 8 * small, 2.0);
+    }
+}
