@@ -67,5 +67,10 @@ TEST(Tags, AreBuiltFromTheName) {
     EXPECT_EQ(closeTag("MapName"), "</MapName>");
 }
 
+// A mission naming FogOverride without the element searches an empty view without storage.
+TEST(TagValueRule, EmptyViewWithoutStorage) {
+    EXPECT_EQ(tagValue(std::string_view(), "Near = \"", "\" Fa"), "");
+}
+
 } // namespace
 } // namespace dorva
