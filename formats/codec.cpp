@@ -14,9 +14,15 @@ namespace {
 
 constexpr char32_t kEscapeBase = 0xF700;
 
-bool isLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-bool isTrailByte(unsigned char b) { return b >= 0x40 && b <= 0xFC && b != 0x7F; }
-bool isHalfWidthKana(unsigned char b) { return b >= 0xA1 && b <= 0xDF; }
+bool isLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+bool isTrailByte(unsigned char b) {
+    return b >= 0x40 && b <= 0xFC && b != 0x7F;
+}
+bool isHalfWidthKana(unsigned char b) {
+    return b >= 0xA1 && b <= 0xDF;
+}
 
 // The double-byte characters of code page 932 that convert both ways, built once from the
 // system's converter. Pairs that share a character with another pair (the NEC and IBM
@@ -152,16 +158,19 @@ bool readUtf8(std::string_view s, std::size_t& i, char32_t& c) {
 std::string cp932ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
-    const DoubleByteTable& t = table();
+    // The table is built on the first double-byte character only: plain ASCII texts, such as
+    // every field of a fresh page, never pay for it.
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const auto b = static_cast<unsigned char>(bytes[i]);
+        const char32_t pair = isLeadByte(b) && i + 1 < bytes.size()
+                                  ? table().decode(b, static_cast<unsigned char>(bytes[i + 1]))
+                                  : 0;
         if (b < 0x80) {
             out += static_cast<char>(b);
         } else if (isHalfWidthKana(b)) {
             appendUtf8(out, 0xFF61 + (b - 0xA1));
-        } else if (isLeadByte(b) && i + 1 < bytes.size() &&
-                   t.decode(b, static_cast<unsigned char>(bytes[i + 1])) != 0) {
-            appendUtf8(out, t.decode(b, static_cast<unsigned char>(bytes[i + 1])));
+        } else if (pair != 0) {
+            appendUtf8(out, pair);
             ++i;
         } else {
             appendUtf8(out, kEscapeBase + b);
@@ -173,7 +182,6 @@ std::string cp932ToUtf8(std::string_view bytes) {
 std::optional<std::string> utf8ToCp932(std::string_view utf8, std::string* badChar) {
     std::string out;
     out.reserve(utf8.size());
-    const DoubleByteTable& t = table();
     std::size_t i = 0;
     while (i < utf8.size()) {
         const std::size_t start = i;
@@ -189,7 +197,7 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8, std::string* badCh
             out += static_cast<char>(0xA1 + (c - 0xFF61));
         } else if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF) {
             out += static_cast<char>(c - kEscapeBase);
-        } else if (const int code = t.encode(c); code >= 0) {
+        } else if (const int code = table().encode(c); code >= 0) {
             out += static_cast<char>(code >> 8);
             out += static_cast<char>(code & 0xFF);
         } else {
