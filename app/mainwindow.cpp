@@ -26,6 +26,7 @@ namespace {
 constexpr int kClientWidth = 772;
 constexpr int kClientHeight = 442;
 constexpr int kPageAreaWidth = 633;
+constexpr int kTabHeight = 18;
 constexpr int kWideOuterWidth = 780;
 constexpr int kNarrowOuterWidth = 640;
 
@@ -57,6 +58,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QStr
     pageControl_ = new QTabWidget(client);
     pageControl_->setObjectName("PageControl1");
     pageControl_->setFixedWidth(kPageAreaWidth);
+    pageControl_->setStyleSheet(QString("QTabBar::tab { height: %1px; }").arg(kTabHeight));
     browser_ = new FileBrowser(dialogs_, client);
     row->addWidget(pageControl_);
     row->addWidget(browser_, 1);
