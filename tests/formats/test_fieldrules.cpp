@@ -11,13 +11,19 @@
 namespace dorva {
 namespace {
 
-std::string errorOf(const std::function<void()>& action) {
+using Rule = std::function<std::string(const std::string&)>;
+
+// The rule's result, or the message it fails with.
+std::string outcome(const Rule& rule, const std::string& text) {
     try {
-        action();
+        return rule(text);
     } catch (const Error& e) {
         return e.what();
     }
-    return "no error";
+}
+
+std::string notInteger(const std::string& text) {
+    return "'" + text + "' は整数ではありません";
 }
 
 TEST(FieldKeys, OnlyDigitsAndBackspacePass) {
@@ -29,74 +35,57 @@ TEST(FieldKeys, OnlyDigitsAndBackspacePass) {
         EXPECT_FALSE(isAcceptedFieldKey(c)) << static_cast<unsigned>(c);
 }
 
-struct IntegerCase {
-    const char* text;
-    int value;
-};
-
-class StrictInteger : public ::testing::TestWithParam<IntegerCase> {};
-
-TEST_P(StrictInteger, Converts) {
-    EXPECT_EQ(toInteger(GetParam().text), GetParam().value);
+TEST(FieldRules, IntegersAndRepairsOnLeavingTheField) {
+    const Rule integer = [](const std::string& t) { return std::to_string(toInteger(t)); };
+    struct Case {
+        const Rule& rule;
+        const char* text;
+        std::string expected;
+    };
+    const Rule statistic = repairStatistic, count = repairCount, colour = repairColour,
+               fog = repairFogDistance;
+    const Case cases[] = {
+        {integer, "0", "0"},
+        {integer, "007", "7"},
+        {integer, "-0", "0"},
+        {integer, "+5", "5"},
+        {integer, "-12", "-12"},
+        {integer, "2147483647", "2147483647"},
+        {integer, "-2147483648", "-2147483648"},
+        {integer, "00000000000000000000300", "300"},
+        // Code page text in the message is shown converted.
+        {integer, "\x82\x50\x82\x4f", notInteger("１０")},
+        {statistic, "", "1"},
+        {statistic, "0", "0"},
+        {statistic, "255", "255"},
+        {statistic, "256", "255"},
+        {statistic, "0300", "255"},
+        {statistic, "007", "007"},
+        {statistic, "-5", "-5"},
+        {statistic, "12a", notInteger("12a")},
+        {count, "", "1"},
+        {count, "0", "0"},
+        {count, "1000", "1000"},
+        {count, "5000", "1000"},
+        {count, "0042", "0042"},
+        {count, "99999999999", notInteger("99999999999")},
+        {colour, "", "255"},
+        {colour, "256", "255"},
+        {colour, "007", "007"},
+        {colour, "255", "255"},
+        {colour, " ", notInteger(" ")},
+        {fog, "", "0"},
+        {fog, "99999", "99999"},
+        {fog, "x y", "x y"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(outcome(c.rule, c.text), c.expected) << c.text;
+    for (const char* text : {"", "-", "+", " 1", "1 ", "1.0", "$FF", "0x1", "--1", "+-1", "1a",
+                             "2147483648", "-2147483649", "99999999999999999999", "1e3"})
+        EXPECT_EQ(outcome(integer, text), notInteger(text));
 }
 
-INSTANTIATE_TEST_SUITE_P(Accepted, StrictInteger,
-                         ::testing::Values(IntegerCase{"0", 0}, IntegerCase{"007", 7},
-                                           IntegerCase{"-0", 0}, IntegerCase{"+5", 5},
-                                           IntegerCase{"-12", -12},
-                                           IntegerCase{"2147483647", 2147483647},
-                                           IntegerCase{"-2147483648", -2147483647 - 1},
-                                           IntegerCase{"00000000000000000000300", 300}));
-
-class NotAnInteger : public ::testing::TestWithParam<const char*> {};
-
-TEST_P(NotAnInteger, FailsNamingTheText) {
-    const std::string text = GetParam();
-    EXPECT_EQ(errorOf([&] { toInteger(text); }), "'" + text + "' は整数ではありません");
-}
-
-INSTANTIATE_TEST_SUITE_P(Refused, NotAnInteger,
-                         ::testing::Values("", "-", "+", " 1", "1 ", "1.0", "$FF", "0x1", "--1",
-                                           "+-1", "1a", "2147483648", "-2147483649",
-                                           "99999999999999999999", "1e3"));
-
-TEST(NotAnInteger, CodePageTextIsShownConverted) {
-    EXPECT_EQ(errorOf([] { toInteger("\x82\x50\x82\x4f"); }), "'１０' は整数ではありません");
-}
-
-struct RepairCase {
-    std::function<std::string(const std::string&)> repair;
-    const char* text;
-    const char* repaired;
-};
-
-class FieldRepair : public ::testing::TestWithParam<RepairCase> {};
-
-TEST_P(FieldRepair, OnLeavingTheField) {
-    EXPECT_EQ(GetParam().repair(GetParam().text), GetParam().repaired);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Rules, FieldRepair,
-    ::testing::Values(
-        RepairCase{repairStatistic, "", "1"}, RepairCase{repairStatistic, "0", "0"},
-        RepairCase{repairStatistic, "255", "255"}, RepairCase{repairStatistic, "256", "255"},
-        RepairCase{repairStatistic, "0300", "255"}, RepairCase{repairStatistic, "007", "007"},
-        RepairCase{repairStatistic, "-5", "-5"}, RepairCase{repairCount, "", "1"},
-        RepairCase{repairCount, "0", "0"}, RepairCase{repairCount, "1000", "1000"},
-        RepairCase{repairCount, "5000", "1000"}, RepairCase{repairCount, "0042", "0042"},
-        RepairCase{repairColour, "", "255"}, RepairCase{repairColour, "256", "255"},
-        RepairCase{repairColour, "007", "007"}, RepairCase{repairColour, "255", "255"},
-        RepairCase{repairFogDistance, "", "0"}, RepairCase{repairFogDistance, "99999", "99999"},
-        RepairCase{repairFogDistance, "x y", "x y"}));
-
-TEST(FieldRepair, TextThatIsNoNumberFails) {
-    EXPECT_EQ(errorOf([] { repairStatistic("12a"); }), "'12a' は整数ではありません");
-    EXPECT_EQ(errorOf([] { repairCount("99999999999"); }), "'99999999999' は整数ではありません");
-    EXPECT_EQ(errorOf([] { repairColour(" "); }), "' ' は整数ではありません");
-}
-
-TEST(KitInterlock, ExtraAmmoClearsGrenadeLauncherAndSecondItem) {
+TEST(KitInterlock, ExtraAmmoAndGrenadeLauncherExcludeEachOther) {
     KitRecord kit;
     kit.grenadeLauncher = true;
     kit.item2 = "m9.gun";
@@ -107,39 +96,28 @@ TEST(KitInterlock, ExtraAmmoClearsGrenadeLauncherAndSecondItem) {
     EXPECT_EQ(kit.count2, "1");
     EXPECT_FALSE(secondItemEnabled(kit));
 
-    KitRecord counted;
-    counted.count2 = "4";
-    setExtraAmmo(counted, true);
-    EXPECT_EQ(counted.count2, "4");
-}
-
-TEST(KitInterlock, ClearingExtraAmmoChangesNothingElse) {
-    KitRecord kit;
-    kit.grenadeLauncher = true;
-    kit.extraAmmo = true;
-    kit.item2 = "x";
-    kit.count2 = "";
-    setExtraAmmo(kit, false);
-    EXPECT_FALSE(kit.extraAmmo);
-    EXPECT_TRUE(kit.grenadeLauncher);
-    EXPECT_EQ(kit.item2, "x");
-    EXPECT_EQ(kit.count2, "");
-    EXPECT_TRUE(secondItemEnabled(kit));
-}
-
-TEST(KitInterlock, GrenadeLauncherClearsExtraAmmo) {
-    KitRecord kit;
-    setExtraAmmo(kit, true);
     setGrenadeLauncher(kit, true);
     EXPECT_TRUE(kit.grenadeLauncher);
     EXPECT_FALSE(kit.extraAmmo);
     EXPECT_EQ(kit.count2, "1");
     EXPECT_TRUE(secondItemEnabled(kit));
 
-    setExtraAmmo(kit, true);
-    setGrenadeLauncher(kit, false);
-    EXPECT_TRUE(kit.extraAmmo);
-    EXPECT_FALSE(kit.grenadeLauncher);
+    // Clearing a box changes nothing else; a count already held stays.
+    KitRecord counted;
+    counted.count2 = "4";
+    setExtraAmmo(counted, true);
+    EXPECT_EQ(counted.count2, "4");
+    setGrenadeLauncher(counted, false);
+    EXPECT_TRUE(counted.extraAmmo);
+    counted.grenadeLauncher = true;
+    counted.item2 = "x";
+    counted.count2 = "";
+    setExtraAmmo(counted, false);
+    EXPECT_FALSE(counted.extraAmmo);
+    EXPECT_TRUE(counted.grenadeLauncher);
+    EXPECT_EQ(counted.item2, "x");
+    EXPECT_EQ(counted.count2, "");
+    EXPECT_TRUE(secondItemEnabled(counted));
 }
 
 TEST(MissionFields, IntensityFollowsThePrecipitation) {

@@ -5,39 +5,37 @@
 namespace dorva {
 namespace {
 
-struct ValueCase {
-    const char* name;
-    const char* text;
-    const char* tag;
-    const char* expected;
-};
-
-class TagValueRule : public ::testing::TestWithParam<ValueCase> {};
-
-TEST_P(TagValueRule, ReadsTheValueBetweenFirstOccurrences) {
-    const ValueCase& c = GetParam();
-    EXPECT_EQ(tagValue(c.text, openTag(c.tag), closeTag(c.tag)), c.expected);
+TEST(TagValueRule, ReadsTheValueBetweenFirstOccurrences) {
+    struct Case {
+        const char* name;
+        const char* text;
+        const char* tag;
+        const char* expected;
+    };
+    const Case cases[] = {
+        {"plain", "<A>x</A>", "A", "x"},
+        {"first occurrence wins", "<A>1</A><A>2</A>", "A", "1"},
+        {"nothing trimmed", "<A> \tx \t</A>", "A", " \tx \t"},
+        {"empty value", "<A></A>", "A", ""},
+        {"spans lines", "<A>a\r\nb</A>", "A", "a\r\nb"},
+        {"missing close", "<A>x", "A", ""},
+        {"close before open", "</A><A>x</A>", "A", ""},
+        {"missing open with stray close", "junk text</A>", "A", ""},
+        {"missing both", "nothing here", "A", ""},
+        {"case sensitive", "<a>x</a><A>y</A>", "A", "y"},
+        {"case sensitive miss", "<a>x</a>", "A", ""},
+        {"angle bracket keeps names apart", "<DesertLOD2>d</DesertLOD2><LOD2>n</LOD2>", "LOD2",
+         "n"},
+        {"searches are independent", "<A>x<B></A>y</B>", "B", "</A>y"},
+        {"double-byte text", "<A>\x93\xfa\x96\x7b</A>", "A", "\x93\xfa\x96\x7b"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(tagValue(c.text, openTag(c.tag), closeTag(c.tag)), c.expected);
+    }
+    // A mission naming FogOverride without the element searches an empty view without storage.
+    EXPECT_EQ(tagValue(std::string_view(), "Near = \"", "\" Fa"), "");
 }
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, TagValueRule,
-    ::testing::Values(ValueCase{"Plain", "<A>x</A>", "A", "x"},
-                      ValueCase{"FirstOccurrenceWins", "<A>1</A><A>2</A>", "A", "1"},
-                      ValueCase{"NothingTrimmed", "<A> \tx \t</A>", "A", " \tx \t"},
-                      ValueCase{"EmptyValue", "<A></A>", "A", ""},
-                      ValueCase{"SpansLines", "<A>a\r\nb</A>", "A", "a\r\nb"},
-                      ValueCase{"MissingClose", "<A>x", "A", ""},
-                      ValueCase{"CloseBeforeOpen", "</A><A>x</A>", "A", ""},
-                      ValueCase{"MissingOpenWithStrayClose", "junk text</A>", "A", ""},
-                      ValueCase{"MissingBoth", "nothing here", "A", ""},
-                      ValueCase{"CaseSensitive", "<a>x</a><A>y</A>", "A", "y"},
-                      ValueCase{"CaseSensitiveMiss", "<a>x</a>", "A", ""},
-                      ValueCase{"AngleBracketKeepsNamesApart",
-                                "<DesertLOD2>d</DesertLOD2><LOD2>n</LOD2>", "LOD2", "n"},
-                      ValueCase{"SearchesAreIndependent", "<A>x<B></A>y</B>", "B", "</A>y"},
-                      ValueCase{"DoubleByteText", "<A>\x93\xfa\x96\x7b</A>", "A",
-                                "\x93\xfa\x96\x7b"}),
-    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TagValueRule, SpanTellsWhetherTheOpeningTagWasFound) {
     const ValueSpan missing = findValue("</A>", "<A>", "</A>");
@@ -60,16 +58,6 @@ TEST(ReplaceAll, InsertedTextIsNotSearchedAgain) {
     EXPECT_EQ(replaceAll("aaa", "aa", "b"), "ba");
     EXPECT_EQ(replaceAll("x", "", "y"), "x");
     EXPECT_EQ(replaceAll("\t\t\r\n", "\t\r\n", ""), "\t");
-}
-
-TEST(Tags, AreBuiltFromTheName) {
-    EXPECT_EQ(openTag("MapName"), "<MapName>");
-    EXPECT_EQ(closeTag("MapName"), "</MapName>");
-}
-
-// A mission naming FogOverride without the element searches an empty view without storage.
-TEST(TagValueRule, EmptyViewWithoutStorage) {
-    EXPECT_EQ(tagValue(std::string_view(), "Near = \"", "\" Fa"), "");
 }
 
 } // namespace
