@@ -2,6 +2,7 @@
 #include "cli/fileio.h"
 #include "formats/error.h"
 #include "runcli.h"
+#include "testfiles.h"
 
 #include <gtest/gtest.h>
 
@@ -22,11 +23,11 @@ TEST(CliFileIo, WriteReplacesThroughSymbolicLinks) {
     const TempFolder dir;
     const std::string target = dir.path("real.kit");
     const std::string link = dir.path("link.kit");
-    writeBytes(target, "old");
+    testfiles::writeFile(target, "old");
     std::filesystem::create_symlink(target, link);
     writeFileAtomically(link, "new\r\n");
     EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(readBytes(target), "new\r\n");
+    EXPECT_EQ(testfiles::readFile(target), "new\r\n");
 }
 
 TEST(CliFileIo, ReadRefusesWhatIsNoFile) {
@@ -35,7 +36,7 @@ TEST(CliFileIo, ReadRefusesWhatIsNoFile) {
     const TempFolder dir;
     EXPECT_THROW(writeFileAtomically(dir.path("a") + "/", "x"), Error);
     const std::string empty = dir.path("empty.atr");
-    writeBytes(empty, "");
+    testfiles::writeFile(empty, "");
     EXPECT_EQ(readWholeFile(empty), "");
 }
 

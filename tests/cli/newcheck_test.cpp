@@ -1,30 +1,15 @@
 #include "runcli.h"
+#include "testfiles.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 namespace dorva::test {
 namespace {
 
-TEST(CliNew, FreshActorPage) {
-    const TempFolder dir;
-    const std::string out = dir.path("new.atr");
-    const CliResult r = runCli({"new", "actor", "-o", out});
-    ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(readBytes(out), "<ActorFile>\r\n"
-                              "\t<VersionNumber>1.00</VersionNumber>\r\n"
-                              "\t<ArmorLevel>0</ArmorLevel>\r\n"
-                              "\t<ActorName></ActorName>\r\n"
-                              "\t<ClassName>demolitions</ClassName>\r\n"
-                              "\t<ModelFace></ModelFace>\r\n"
-                              "\t<BlinkFaceName></BlinkFaceName>\r\n"
-                              "\t<KitPath></KitPath>\r\n"
-                              "\t<ModelName></ModelName>\r\n"
-                              "\t<Weapon>1</Weapon>\r\n"
-                              "\t<Stamina>1</Stamina>\r\n"
-                              "\t<Stealth>1</Stealth>\r\n"
-                              "\t<Leadership>1</Leadership>\r\n"
-                              "</ActorFile>\r\n");
-}
+using testfiles::readFile;
+using testfiles::writeFile;
 
 TEST(CliNew, ActorWithValues) {
     const TempFolder dir;
@@ -32,21 +17,21 @@ TEST(CliNew, ActorWithValues) {
     const CliResult r = runCli({"new", "actor", "-o", out, "ActorName=田中", "ArmorLevel=1",
                                 "ClassName=rifleman", "Weapon=400", "ShellFaceName=shell.rsb"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
-    EXPECT_EQ(readBytes(out), "<ActorFile>\r\n"
-                              "\t<VersionNumber>1.00</VersionNumber>\r\n"
-                              "\t<ArmorLevel>1</ArmorLevel>\r\n"
-                              "\t<ActorName>\x93\x63\x92\x86</ActorName>\r\n"
-                              "\t<ClassName>rifleman</ClassName>\r\n"
-                              "\t<ModelFace></ModelFace>\r\n"
-                              "\t<BlinkFaceName></BlinkFaceName>\r\n"
-                              "\t<KitPath></KitPath>\r\n"
-                              "\t<ModelName></ModelName>\r\n"
-                              "\t<Weapon>255</Weapon>\r\n"
-                              "\t<Stamina>1</Stamina>\r\n"
-                              "\t<Stealth>1</Stealth>\r\n"
-                              "\t<Leadership>1</Leadership>\r\n"
-                              "\t<ShellFaceName>shell.rsb</ShellFaceName>\r\n"
-                              "</ActorFile>\r\n");
+    EXPECT_EQ(readFile(out), "<ActorFile>\r\n"
+                             "\t<VersionNumber>1.00</VersionNumber>\r\n"
+                             "\t<ArmorLevel>1</ArmorLevel>\r\n"
+                             "\t<ActorName>\x93\x63\x92\x86</ActorName>\r\n"
+                             "\t<ClassName>rifleman</ClassName>\r\n"
+                             "\t<ModelFace></ModelFace>\r\n"
+                             "\t<BlinkFaceName></BlinkFaceName>\r\n"
+                             "\t<KitPath></KitPath>\r\n"
+                             "\t<ModelName></ModelName>\r\n"
+                             "\t<Weapon>255</Weapon>\r\n"
+                             "\t<Stamina>1</Stamina>\r\n"
+                             "\t<Stealth>1</Stealth>\r\n"
+                             "\t<Leadership>1</Leadership>\r\n"
+                             "\t<ShellFaceName>shell.rsb</ShellFaceName>\r\n"
+                             "</ActorFile>\r\n");
 }
 
 TEST(CliNew, KitPages) {
@@ -76,7 +61,7 @@ TEST(CliNew, KitPages) {
         args.insert(args.end(), c.assignments.begin(), c.assignments.end());
         const CliResult r = runCli(args);
         ASSERT_EQ(r.exitCode, 0) << r.err;
-        EXPECT_EQ(readBytes(out), c.bytes);
+        EXPECT_EQ(readFile(out), c.bytes);
     }
 }
 
@@ -92,12 +77,12 @@ TEST(CliNew, UsageErrorsWriteNothing) {
         const CliResult r = runCli(args);
         EXPECT_EQ(r.exitCode, 2) << args[1];
         EXPECT_FALSE(r.err.empty());
-        EXPECT_FALSE(exists(out));
+        EXPECT_FALSE(std::filesystem::exists(out));
     }
     const CliResult bad = runCli({"new", "actor", "-o", out, "ArmorLevel=9"});
     EXPECT_EQ(bad.exitCode, 1);
     EXPECT_EQ(bad.err, out + ": '9' は ArmorLevel の選択肢にありません.\n");
-    EXPECT_FALSE(exists(out));
+    EXPECT_FALSE(std::filesystem::exists(out));
 }
 
 TEST(CliCheck, ReportsEachFailingFile) {
@@ -126,7 +111,7 @@ TEST(CliCheck, KindOptionAndUnknownExtensions) {
     EXPECT_EQ(runCli({"check", "--kind", "mission", dataFile("badarmor.atr")}).exitCode, 0);
     const TempFolder dir;
     const std::string renamed = dir.path("hero.txt");
-    writeBytes(renamed, readBytes(dataFile("badarmor.atr")));
+    writeFile(renamed, readFile(dataFile("badarmor.atr")));
     EXPECT_EQ(runCli({"check", "--kind", "actor", renamed}).exitCode, 1);
     const CliResult r = runCli({"check", dataFile("badarmor.atr"), renamed});
     EXPECT_EQ(r.exitCode, 2);

@@ -1,9 +1,8 @@
 #include "runcli.h"
+#include "testfiles.h"
 
 #include <cstdlib>
 #include <fcntl.h>
-#include <fstream>
-#include <iterator>
 #include <spawn.h>
 #include <sstream>
 #include <stdexcept>
@@ -26,21 +25,8 @@ TempFolder::~TempFolder() {
     std::filesystem::remove_all(root_, ignored);
 }
 
-std::string readBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-void writeBytes(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 std::string dataFile(const std::string& name) {
     return std::string(DORVA_TEST_DATA) + "/" + name;
-}
-
-bool exists(const std::string& path) {
-    return std::filesystem::exists(path);
 }
 
 CliResult runCli(const std::vector<std::string>& args) {
@@ -71,8 +57,8 @@ CliResult runCli(const std::vector<std::string>& args) {
 
     CliResult result;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
-    result.out = readBytes(outPath);
-    result.err = readBytes(errPath);
+    result.out = testfiles::readFile(outPath);
+    result.err = testfiles::readFile(errPath);
     return result;
 }
 

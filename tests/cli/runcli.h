@@ -29,10 +29,8 @@ private:
     std::filesystem::path root_;
 };
 
-std::string readBytes(const std::string& path);
-void writeBytes(const std::string& path, const std::string& bytes);
+// The path of a file below tests/cli/data.
 std::string dataFile(const std::string& name);
-bool exists(const std::string& path);
 
 // The value a KEY=VALUE line of show output gives for key; "<missing>" when there is none.
 std::string shownValue(const std::string& output, const std::string& key);
