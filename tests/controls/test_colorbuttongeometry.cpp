@@ -107,95 +107,34 @@ TEST(ColorButtonGeometry, FocusRectangleOnlyWhenFocusedDefaultAndEnabled) {
 }
 
 TEST(ColorButtonGeometry, CaptionPlacement) {
+    const auto hL = ColorButton::haLeft, hC = ColorButton::haCenter, hR = ColorButton::haRight;
+    const auto vT = ColorButton::vaTop, vC = ColorButton::vaCenter, vB = ColorButton::vaBottom;
+    // On a 33 x 16 button.
     struct Case {
         ColorButton::HAlignment h;
         ColorButton::VAlignment v;
-        bool capFixed;
-        bool focused;
-        bool down;
-        int offsetH, offsetV;
-        QSize size;
-        int textHeight;
+        bool capFixed, focused, down;
+        int offsetH, offsetV, textHeight;
         QPoint topLeft;
     } const cases[] = {
-        {ColorButton::haCenter,
-         ColorButton::vaCenter,
-         true,
-         false,
-         false,
-         0,
-         0,
-         {33, 16},
-         12,
-         {0, 2}},
-        {ColorButton::haCenter,
-         ColorButton::vaCenter,
-         true,
-         false,
-         false,
-         0,
-         0,
-         {33, 16},
-         13,
-         {0, 1}},
-        {ColorButton::haCenter,
-         ColorButton::vaCenter,
-         true,
-         false,
-         false,
-         0,
-         0,
-         {33, 16},
-         23,
-         {0, -3}},
-        {ColorButton::haLeft, ColorButton::vaTop, true, false, false, 0, 0, {33, 16}, 12, {5, 4}},
-        {ColorButton::haRight,
-         ColorButton::vaBottom,
-         true,
-         false,
-         false,
-         0,
-         0,
-         {33, 16},
-         12,
-         {-5, -1}},
-        {ColorButton::haLeft, ColorButton::vaTop, false, false, false, 0, 0, {33, 16}, 12, {4, 3}},
-        {ColorButton::haRight,
-         ColorButton::vaBottom,
-         false,
-         false,
-         false,
-         0,
-         0,
-         {33, 16},
-         12,
-         {-4, 0}},
-        {ColorButton::haLeft, ColorButton::vaTop, false, true, false, 0, 0, {33, 16}, 12, {5, 4}},
-        {ColorButton::haCenter,
-         ColorButton::vaCenter,
-         false,
-         false,
-         false,
-         0,
-         0,
-         {33, 16},
-         12,
-         {0, 2}},
-        {ColorButton::haCenter,
-         ColorButton::vaCenter,
-         true,
-         false,
-         true,
-         0,
-         0,
-         {33, 16},
-         12,
-         {1, 3}},
-        {ColorButton::haLeft, ColorButton::vaTop, true, false, true, 3, -2, {33, 16}, 12, {9, 3}},
+        {hC, vC, true, false, false, 0, 0, 12, {0, 2}},
+        {hC, vC, true, false, false, 0, 0, 13, {0, 1}},
+        {hC, vC, true, false, false, 0, 0, 23, {0, -3}},
+        {hL, vT, true, false, false, 0, 0, 12, {5, 4}},
+        {hR, vB, true, false, false, 0, 0, 12, {-5, -1}},
+        {hL, vT, false, false, false, 0, 0, 12, {4, 3}},
+        {hR, vB, false, false, false, 0, 0, 12, {-4, 0}},
+        {hL, vT, false, true, false, 0, 0, 12, {5, 4}},
+        {hC, vC, false, false, false, 0, 0, 12, {0, 2}},
+        {hC, vC, true, false, true, 0, 0, 12, {1, 3}},
+        {hL, vT, true, false, true, 3, -2, 12, {9, 3}},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << c.h << " " << c.v << " fixed " << c.capFixed << " focused " << c.focused
+                     << " down " << c.down << " text " << c.textHeight);
         ColorButtonState s;
-        s.size = c.size;
+        s.size = QSize(33, 16);
         s.textHeight = c.textHeight;
         s.capAlignH = c.h;
         s.capAlignV = c.v;
@@ -204,14 +143,11 @@ TEST(ColorButtonGeometry, CaptionPlacement) {
         s.down = c.down;
         s.capOffsetH = c.offsetH;
         s.capOffsetV = c.offsetV;
-        const auto g = colorButtonGeometry(s);
-        EXPECT_EQ(g.textRect, QRect(c.topLeft, QSize(c.size.width(), c.textHeight)))
-            << c.h << " " << c.v << " fixed " << c.capFixed << " down " << c.down;
+        EXPECT_EQ(colorButtonGeometry(s).textRect, QRect(c.topLeft, QSize(33, c.textHeight)));
     }
-    auto s = state();
-    s.style = ColorButton::bsIELike;
+    auto s = state(ColorButton::bsIELike);
     s.capFixed = false;
-    s.capAlignH = ColorButton::haLeft;
+    s.capAlignH = hL;
     EXPECT_EQ(colorButtonGeometry(s).textRect.left(), 5);
     EXPECT_EQ(colorButtonGeometry(s).textAlignment, Qt::AlignLeft);
 }

@@ -49,19 +49,12 @@ TEST(EditHex, NumberModeNormalisesWrittenValues) {
     const auto H = EditHex::HexDecimal;
     const ValueCase cases[] = {
         {D, EditHex::Places8, false, "", "0", "0"},
-        {D, EditHex::Places8, false, "2147483647", "2147483647", "2147483647"},
         {D, EditHex::Places8, false, "2147483648", "0", "0"},
-        {D, EditHex::Places8, false, "-2147483648", "0", "0"},
-        {D, EditHex::Places8, false, "-2147483647", "-2147483647", "-2147483647"},
-        {D, EditHex::Places8, false, "00000000001", "0", "0"},
-        {D, EditHex::Places8, false, "12a", "0", "0"},
         {D, EditHex::Places8, false, "$FF", "$000000FF", "$000000FF"},
         {D, EditHex::Places8, true, "1234567", "123_4567", "1234567"},
         {D, EditHex::Places8, true, "-1234567", "-123_4567", "-1234567"},
         {H, EditHex::Places8, false, "FF", "$000000FF", "$000000FF"},
-        {H, EditHex::Places8, false, "", "$00000000", "$00000000"},
         {H, EditHex::Places8, false, "123456789", "$00000000", "$00000000"},
-        {H, EditHex::Places8, false, "$80000000", "$80000000", "$80000000"},
         {H, EditHex::Places8, true, "FF", "$0000_00FF", "$000000FF"},
         {H, EditHex::Places4, true, "FF", "$00FF", "$00FF"},
         {H, EditHex::Places2, false, "100", "$00", "$00"},
@@ -73,8 +66,9 @@ TEST(EditHex, NumberModeNormalisesWrittenValues) {
         edit.setFourDigit(c.fourDigit);
         edit.setNumeralOnly(true);
         edit.setValue(QString::fromLatin1(c.in));
-        EXPECT_EQ(edit.text(), QLatin1String(c.shown)) << c.in;
-        EXPECT_EQ(edit.value(), QLatin1String(c.value)) << c.in;
+        SCOPED_TRACE(c.in);
+        EXPECT_EQ(edit.text(), QLatin1String(c.shown));
+        EXPECT_EQ(edit.value(), QLatin1String(c.value));
     }
 }
 
@@ -205,6 +199,7 @@ TEST(EditHex, TypingReformatsAndKeepsTheCaretsDistanceFromTheEnd) {
         {H, EditHex::Places4, false, "$00FF", 5, "g", "$00FF", 5},
         {H, EditHex::Places8, true, "$0000_00FF", 10, "a", "$0000_0FFA", 10},
         {H, EditHex::Places8, false, "$000000FF", 1, "1", "$00000000", 1},
+        {D, EditHex::Places8, true, "1_2345", 6, "\b", "1234", 4},
     };
     for (const auto& c : cases) {
         EditHex edit;
@@ -218,18 +213,6 @@ TEST(EditHex, TypingReformatsAndKeepsTheCaretsDistanceFromTheEnd) {
         EXPECT_EQ(edit.text(), QLatin1String(c.shown)) << c.start << " + " << c.keys;
         EXPECT_EQ(edit.cursorPosition(), c.caretAfter) << c.start << " + " << c.keys;
     }
-}
-
-TEST(EditHex, BackspaceReformatsTheNumber) {
-    EditHex edit;
-    edit.setNumericType(EditHex::Decimal);
-    edit.setFourDigit(true);
-    edit.setNumeralOnly(true);
-    edit.setValue("12345");
-    edit.setCursorPosition(6);
-    QTest::keyClick(&edit, Qt::Key_Backspace);
-    EXPECT_EQ(edit.text(), "1234");
-    EXPECT_EQ(edit.cursorPosition(), 4);
 }
 
 TEST(EditHex, DeleteLeavesAnEmptyTextUntilTheNextTypedKey) {
@@ -247,29 +230,23 @@ TEST(EditHex, DeleteLeavesAnEmptyTextUntilTheNextTypedKey) {
     }
 }
 
-TEST(EditHex, EnterInsertsNothingButReachesTheKeyPressHandler) {
+// The handler sees each typed character and can drop or replace it; Enter reaches it as CR and
+// inserts nothing.
+TEST(EditHex, KeyPressHandlerSeesAndCanChangeEachCharacter) {
     EditHex edit;
-    edit.setText("12");
-    QList<QChar> seen;
-    QObject::connect(&edit, &EditHex::keyPress, [&](QChar& key) { seen.append(key); });
-    QTest::keyClick(&edit, Qt::Key_Return);
-    QTest::keyClick(&edit, Qt::Key_Enter);
-    EXPECT_EQ(edit.text(), "12");
-    ASSERT_EQ(seen.size(), 2);
-    EXPECT_EQ(seen[0], QChar('\r'));
-    EXPECT_EQ(seen[1], QChar('\r'));
-}
-
-TEST(EditHex, KeyPressHandlerCanDropOrReplaceACharacter) {
-    EditHex edit;
-    QObject::connect(&edit, &EditHex::keyPress, [](QChar& key) {
+    QString seen;
+    QObject::connect(&edit, &EditHex::keyPress, [&](QChar& key) {
+        seen += key;
         if (key == QChar('x'))
             key = QChar();
         else if (key == QChar('a'))
             key = QChar('A');
     });
     QTest::keyClicks(&edit, "1xa2");
+    QTest::keyClick(&edit, Qt::Key_Return);
+    QTest::keyClick(&edit, Qt::Key_Enter);
     EXPECT_EQ(edit.text(), "1A2");
+    EXPECT_EQ(seen, "1xa2\r\r");
 }
 
 TEST(EditHex, EnterReachesTheDefaultButtonAndTabMovesTheFocus) {

@@ -1,32 +1,20 @@
-#include "app/mainwindow.h"
 #include "app/uifont.h"
 #include "controls/briefingdialog.h"
 #include "controls/colorbutton.h"
 #include "controls/edithex.h"
-#include "fakedialogs.h"
 #include "formats/codec.h"
-#include "formats/error.h"
 #include "pages/missionpage.h"
+#include "pagetesting.h"
+#include "testfiles.h"
 
-#include <QApplication>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QFile>
-#include <QGroupBox>
-#include <QInputMethodEvent>
-#include <QLabel>
-#include <QLineEdit>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QTemporaryDir>
-#include <QTest>
 #include <QTimer>
-#include <gtest/gtest.h>
 #include <map>
-#include <vector>
 
 using namespace dorva;
+using namespace pagetesting;
 
 namespace {
 
@@ -104,26 +92,6 @@ const std::string kSample = "<Mission>\r\n"
 const std::string kNoFog = "<Mission>\r\n\t<Engine>\r\n\t\t<Wind>5</Wind>\r\n\t</Engine>\r\n"
                            "</Mission>\r\n";
 
-// Typing text the keyboard cannot give directly: the input method commits it to the widget.
-void typeText(QWidget* widget, const QString& text) {
-    bool ascii = true;
-    for (const QChar c : text)
-        ascii = ascii && c.unicode() < 0x80;
-    if (ascii) {
-        QTest::keyClicks(widget, text);
-        return;
-    }
-    QInputMethodEvent event;
-    event.setCommitString(text);
-    QApplication::sendEvent(widget, &event);
-}
-
-template <typename T> T* child(QWidget* root, const char* name) {
-    T* widget = root->findChild<T*>(QString::fromLatin1(name));
-    EXPECT_NE(widget, nullptr) << name;
-    return widget;
-}
-
 class MissionPageTest : public ::testing::Test {
 protected:
     MissionPageTest() : page(dialogs, briefing) {}
@@ -132,41 +100,28 @@ protected:
     QCheckBox* box(const char* name) { return child<QCheckBox>(&page, name); }
     QComboBox* list(const char* name) { return child<QComboBox>(&page, name); }
     QRadioButton* radio(const char* name) { return child<QRadioButton>(&page, name); }
-    QPushButton* button(const char* name) { return child<QPushButton>(&page, name); }
+    ColorButton* fogButton() { return child<ColorButton>(&page, "FogButton"); }
+    void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton); }
 
     void showActive() {
         page.show();
         page.activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&page));
     }
-    // Types into a field as the user does: focus, select all, type, then move the focus on.
-    void retype(QWidget* field, const QString& text) {
-        field->setFocus();
-        QTest::keyClick(field, Qt::Key_End);
-        QTest::keyClick(field, Qt::Key_Home, Qt::ShiftModifier);
-        QTest::keyClick(field, Qt::Key_Backspace);
-        typeText(field, text);
-        edit("Edit01m")->setFocus();
-        if (field == edit("Edit01m"))
-            edit("Edit02m")->setFocus();
-    }
-    std::string briefingText() { return briefing.briefingText(); }
-    bool shadedAsEnabled(QWidget* field) {
-        return field->palette().color(QPalette::Base) ==
-               QApplication::palette(field).color(QPalette::Active, QPalette::Base);
-    }
-    bool shadedAsDisabled(QWidget* field) {
-        return field->palette().color(QPalette::Base) ==
-               field->palette().color(QPalette::Active, QPalette::Button);
+    // Whether every fog field is enabled and shaded as an input field, or else disabled and
+    // shaded so.
+    void expectFogFields(bool on) {
+        for (const char* name :
+             {"Edit08m", "Edit09m", "Edit10m", "ColorEdit01", "ColorEdit02", "ColorEdit03"}) {
+            EXPECT_EQ(edit(name)->isEnabled(), on) << name;
+            EXPECT_TRUE(on ? shadedAsInput(edit(name)) : shadedAsDisabled(edit(name))) << name;
+        }
     }
 
     FakeDialogs dialogs;
     BriefingDialog briefing;
     MissionPage page;
 };
-
-const char* const kFogFields[] = {"Edit08m",     "Edit09m",     "Edit10m",
-                                  "ColorEdit01", "ColorEdit02", "ColorEdit03"};
 
 TEST_F(MissionPageTest, FreshPageShowsTheDefaults) {
     for (const char* name :
@@ -175,21 +130,21 @@ TEST_F(MissionPageTest, FreshPageShowsTheDefaults) {
         EXPECT_EQ(edit(name)->text(), "") << name;
     for (const char* name : {"Edit05m", "Edit06m", "Edit08m", "Edit09m", "Edit10m", "Edit19m"})
         EXPECT_NE(qobject_cast<EditHex*>(edit(name)), nullptr) << name;
-    for (const char* name : kFogFields) {
-        EXPECT_EQ(edit(name)->text(), name[0] == 'C' ? "255" : "0") << name;
-        EXPECT_FALSE(edit(name)->isEnabled()) << name;
-        EXPECT_TRUE(shadedAsDisabled(edit(name))) << name;
-    }
+    for (const char* name : {"Edit08m", "Edit09m", "Edit10m"})
+        EXPECT_EQ(edit(name)->text(), "0") << name;
+    for (const char* name : {"ColorEdit01", "ColorEdit02", "ColorEdit03"})
+        EXPECT_EQ(edit(name)->text(), "255") << name;
+    expectFogFields(false);
     EXPECT_TRUE(radio("RadioButton1")->isChecked());
     EXPECT_FALSE(edit("Edit05m")->isEnabled());
     EXPECT_TRUE(shadedAsDisabled(edit("Edit05m")));
     for (QCheckBox* b : page.findChildren<QCheckBox*>())
         EXPECT_FALSE(b->isChecked()) << b->objectName().toStdString();
-    EXPECT_TRUE(child<ColorButton>(&page, "FogButton")->isEnabled());
-    EXPECT_FALSE(button("SaveButtonM")->isEnabled());
+    EXPECT_TRUE(fogButton()->isEnabled());
+    EXPECT_FALSE(page.saveButton()->isEnabled());
 }
 
-TEST_F(MissionPageTest, ControlsCarryTheirCaptionsInTheirGroups) {
+TEST_F(MissionPageTest, ControlsCarryTheirNamesAndCaptionsInTheirGroups) {
     const std::map<QString, QStringList> groups = {
         {"Map Properties",
          {"Environment", "Map Shots", "Map Name", "Recommend\nGame Type", "Clear", "Rain", "Snow",
@@ -204,21 +159,13 @@ TEST_F(MissionPageTest, ControlsCarryTheirCaptionsInTheirGroups) {
         {"Default Team", {"Alpha 1", "Alpha 2", "Alpha 3", "Bravo 1", "Bravo 2", "Charie 1"}},
     };
     for (const auto& [title, captions] : groups) {
+        SCOPED_TRACE(title.toStdString());
         QGroupBox* group = nullptr;
         for (QGroupBox* g : page.findChildren<QGroupBox*>())
             if (g->title() == title)
                 group = g;
-        ASSERT_NE(group, nullptr) << title.toStdString();
-        QStringList shown;
-        for (QWidget* w : group->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-            if (auto* label = qobject_cast<QLabel*>(w))
-                shown << label->text();
-            else if (auto* b = qobject_cast<QAbstractButton*>(w))
-                shown << b->text();
-        }
-        for (const QString& caption : captions)
-            EXPECT_TRUE(shown.contains(caption))
-                << title.toStdString() << ": " << caption.toStdString();
+        ASSERT_NE(group, nullptr);
+        expectCaptions(group, captions);
     }
 
     const QStringList classes = {"Demolitions", "Rifleman", "Sniper", "Support"};
@@ -235,7 +182,7 @@ TEST_F(MissionPageTest, ControlsCarryTheirCaptionsInTheirGroups) {
         {"Edit26m", classes},
     };
     for (const auto& [name, expected] : entries) {
-        QComboBox* combo = list(name.toLatin1().constData());
+        auto* combo = child<QComboBox>(&page, name);
         ASSERT_NE(combo, nullptr);
         EXPECT_TRUE(combo->isEditable());
         EXPECT_EQ(combo->currentIndex(), 0);
@@ -256,64 +203,23 @@ TEST_F(MissionPageTest, ControlsCarryTheirCaptionsInTheirGroups) {
         expectedNames << QString("Edit%1m").arg(i, 2, 10, QChar('0'));
     EXPECT_EQ(editNames, expectedNames);
     EXPECT_EQ(child<QPushButton>(&page, "Button25")->text(), "Edit");
-    EXPECT_EQ(child<ColorButton>(&page, "FogButton")->size(), QSize(33, 16));
+    EXPECT_EQ(fogButton()->size(), QSize(33, 16));
 }
 
-// Every control fits its parent, stays clear of its siblings and shows its whole caption at
-// the interface font, on the page as the main window shows it.
+// At the interface font, on the page as the main window shows it.
 TEST(MissionPageLayout, NothingClippedOrOverlapping) {
     const QFont before = QApplication::font();
     applyUiFont();
-    QTemporaryDir dir;
-    FakeDialogs dialogs;
-    MainWindow window(dialogs, dir.filePath("dorva.ini"), dir.path());
-    window.show();
-    QApplication::processEvents();
-    MissionPage& page = *window.missionPage();
-    // The page gets the whole page area and no more.
-    for (QWidget* w = &page; w != window.centralWidget(); w = w->parentWidget())
-        EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry()))
-            << w->metaObject()->className();
-    std::vector<QWidget*> containers = {&page};
-    for (QGroupBox* g : page.findChildren<QGroupBox*>())
-        containers.push_back(g);
-    for (QWidget* parent : containers) {
-        std::vector<QWidget*> kids;
-        for (QWidget* w : parent->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (!w->isHidden())
-                kids.push_back(w);
-        for (QWidget* w : kids) {
-            const std::string name =
-                (w->objectName().isEmpty()
-                     ? (qobject_cast<QLabel*>(w) ? qobject_cast<QLabel*>(w)->text()
-                                                 : w->metaObject()->className())
-                     : w->objectName())
-                    .toStdString();
-            EXPECT_TRUE(parent->rect().contains(w->geometry())) << name;
-            for (QWidget* other : kids) {
-                if (other != w) {
-                    EXPECT_FALSE(w->geometry().intersects(other->geometry()))
-                        << name << " / " << other->objectName().toStdString();
-                }
-            }
-            if (qobject_cast<QPushButton*>(w)) {
-                // The colour button's caption is its only content; push buttons have margins.
-                const int margin = qobject_cast<ColorButton*>(w) ? 2 : 8;
-                EXPECT_LE(
-                    w->fontMetrics().horizontalAdvance(qobject_cast<QPushButton*>(w)->text()) +
-                        margin,
-                    w->width())
-                    << name;
-            } else if (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) ||
-                       qobject_cast<QComboBox*>(w)) {
-                const QSize hint = w->sizeHint();
-                EXPECT_LE(hint.width(), w->width()) << name;
-                EXPECT_LE(hint.height(), w->height() + 2) << name;
-            }
-            if (auto* g = qobject_cast<QGroupBox*>(w)) {
-                EXPECT_LE(g->fontMetrics().horizontalAdvance(g->title()) + 16, g->width()) << name;
-            }
-        }
+    {
+        WindowFixture f;
+        f.window.show();
+        QApplication::processEvents();
+        MissionPage& page = *f.window.missionPage();
+        // The page gets the whole page area and no more.
+        for (QWidget* w = &page; w != f.window.centralWidget(); w = w->parentWidget())
+            EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry()))
+                << w->metaObject()->className();
+        expectCleanLayout(&page);
     }
     QApplication::setFont(before);
 }
@@ -356,8 +262,7 @@ TEST_F(MissionPageTest, LoadFillsEveryField) {
     EXPECT_TRUE(radio("RadioButton2")->isChecked());
     EXPECT_FALSE(radio("RadioButton1")->isChecked());
     EXPECT_TRUE(edit("Edit05m")->isEnabled());
-    for (const char* name : kFogFields)
-        EXPECT_TRUE(edit(name)->isEnabled() && shadedAsEnabled(edit(name))) << name;
+    expectFogFields(true);
     const std::map<const char*, QString> lists = {
         {"Edit07m", "Medium"},   {"Edit13m", "rain"},        {"Edit21m", "Demolitions"},
         {"Edit22m", "Rifleman"}, {"Edit23m", "Rifleman"},    {"Edit24m", "Sniper"},
@@ -367,7 +272,7 @@ TEST_F(MissionPageTest, LoadFillsEveryField) {
         EXPECT_EQ(list(name)->currentText(), text) << name;
     EXPECT_EQ(briefing.memo()->toPlainText().toStdString(),
               "敵の補給基地を制圧せよ。{p}表示のソ連製装備に注意。\n第二小隊は北から進入。");
-    EXPECT_EQ(child<ColorButton>(&page, "FogButton")->color(), QColor(200, 180, 160));
+    EXPECT_EQ(fogButton()->color(), QColor(200, 180, 160));
 }
 
 TEST_F(MissionPageTest, UneditedSaveGivesTheFileBack) {
@@ -402,9 +307,9 @@ TEST_F(MissionPageTest, UserEditsAreWrittenIntoTheDocument) {
     showActive();
     page.loadDocument(cp932(kSample));
     retype(edit("Edit03m"), QString::fromUtf8("湖の村"));
-    QTest::mouseClick(box("CheckMT"), Qt::LeftButton);
-    QTest::mouseClick(box("CheckDemoReq"), Qt::LeftButton);
-    QTest::mouseClick(radio("RadioButton3"), Qt::LeftButton);
+    click(box("CheckMT"));
+    click(box("CheckDemoReq"));
+    click(radio("RadioButton3"));
     retype(list("Edit22m"), "Sniper");
     edit("Edit19m")->setFocus();
     QTest::keyClick(edit("Edit19m"), Qt::Key_End);
@@ -417,7 +322,7 @@ TEST_F(MissionPageTest, UserEditsAreWrittenIntoTheDocument) {
         typeText(memo, QString::fromUtf8("以上。"));
         QTest::mouseClick(child<QPushButton>(&briefing, "ButtonOK"), Qt::LeftButton);
     });
-    QTest::mouseClick(button("Button25"), Qt::LeftButton);
+    click(child<QPushButton>(&page, "Button25"));
 
     const std::string expected =
         replaced(kSample, {{"<Rain>1", "<Rain>0"},
@@ -436,11 +341,11 @@ TEST_F(MissionPageTest, UserEditsAreWrittenIntoTheDocument) {
 TEST_F(MissionPageTest, FogOverrideSwitchedOnInsertsTheElement) {
     showActive();
     page.loadDocument(cp932(kNoFog));
-    QTest::mouseClick(box("CheckFog"), Qt::LeftButton);
+    click(box("CheckFog"));
     retype(edit("Edit09m"), "500");
     retype(edit("Edit10m"), "75");
     dialogs.colorAnswers.push_back(QColor(1, 2, 3));
-    QTest::mouseClick(child<ColorButton>(&page, "FogButton"), Qt::LeftButton);
+    click(fogButton());
     EXPECT_EQ(page.outputBytes(), "<Mission>\r\n\t<Engine>\r\n"
                                   "\t\t<Snow>0</Snow>\r\n"
                                   "\t\t<Rain>0</Rain>\r\n"
@@ -451,69 +356,34 @@ TEST_F(MissionPageTest, FogOverrideSwitchedOnInsertsTheElement) {
                                   "\t</Engine>\r\n</Mission>\r\n");
 }
 
-TEST_F(MissionPageTest, NumericAndColourFieldsTakeOnlyDigits) {
+TEST_F(MissionPageTest, NumberFieldsTakeOnlyDigitsAndFogFieldsAreRepairedOnLeaving) {
     showActive();
     page.loadDocument(cp932(kSample));
-    QTest::mouseClick(radio("RadioButton2"), Qt::LeftButton);
-    for (const char* name : {"Edit05m", "Edit06m", "Edit19m", "Edit08m", "Edit09m", "Edit10m",
-                             "ColorEdit01", "ColorEdit02", "ColorEdit03"}) {
-        QLineEdit* field = edit(name);
-        field->setFocus();
-        field->clear();
-        QTest::keyClicks(field, "1a-2. 3x");
-        EXPECT_EQ(field->text(), "123") << name;
-        QTest::keyClick(field, Qt::Key_Backspace);
-        EXPECT_EQ(field->text(), "12") << name;
-    }
-    QLineEdit* plain = edit("Edit01m");
-    plain->setFocus();
-    plain->clear();
-    QTest::keyClicks(plain, "1a-2.");
-    EXPECT_EQ(plain->text(), "1a-2.");
-}
-
-TEST_F(MissionPageTest, LeavingFogFieldsRepairsThem) {
-    showActive();
-    page.loadDocument(cp932(kSample));
-    const struct {
-        const char* name;
-        QString typed;
-        QString left;
-    } cases[] = {
-        {"Edit08m", "", "0"},          {"Edit09m", "", "0"},
-        {"Edit10m", "99999", "99999"}, {"ColorEdit01", "", "255"},
-        {"ColorEdit02", "256", "255"}, {"ColorEdit03", "007", "007"},
-        {"ColorEdit01", "0", "0"},     {"ColorEdit02", "99999999999", "99999999999"},
-    };
-    for (const auto& c : cases) {
-        retype(edit(c.name), c.typed);
-        if (c.typed == "99999999999") {
-            // Too large for a whole number: the error box names it and the text stays.
-            ASSERT_EQ(dialogs.errors.size(), 1);
-            EXPECT_EQ(dialogs.errors.front().toStdString(), "'99999999999' は整数ではありません");
-        }
-        EXPECT_EQ(edit(c.name)->text(), c.left) << c.name;
-    }
-    // A pasted text that is no number is reported and kept.
-    edit("ColorEdit03")->setFocus();
-    edit("ColorEdit03")->setText("abc");
-    edit("Edit01m")->setFocus();
-    ASSERT_EQ(dialogs.errors.size(), 2);
-    EXPECT_EQ(dialogs.errors.back().toStdString(), "'abc' は整数ではありません");
-    EXPECT_EQ(edit("ColorEdit03")->text(), "abc");
+    expectDigitKeysOnly(&page, {"Edit06m", "ColorEdit01"}, "Edit01m");
+    expectLeaveRules(&page, dialogs,
+                     {
+                         {"Edit08m", "", "0"},
+                         {"Edit10m", "99999", "99999"},
+                         {"ColorEdit01", "", "255"},
+                         {"ColorEdit02", "256", "255"},
+                         {"ColorEdit03", "007", "007"},
+                         {"ColorEdit01", "0", "0"},
+                         // Too large for a whole number.
+                         {"ColorEdit02", "99999999999", "99999999999", true},
+                         {"ColorEdit03", "abc", "abc", true},
+                         {"Edit06m", "", ""},
+                     });
 }
 
 TEST_F(MissionPageTest, FogSwitchAndWeatherButtonsEnableTheirFields) {
     showActive();
     page.loadDocument(cp932(kNoFog));
     edit("Edit05m")->setText("30");
-    QTest::mouseClick(box("CheckFog"), Qt::LeftButton);
-    for (const char* name : kFogFields)
-        EXPECT_TRUE(edit(name)->isEnabled() && shadedAsEnabled(edit(name))) << name;
+    click(box("CheckFog"));
+    expectFogFields(true);
     edit("Edit09m")->setText("120");
-    QTest::mouseClick(box("CheckFog"), Qt::LeftButton);
-    for (const char* name : kFogFields)
-        EXPECT_TRUE(!edit(name)->isEnabled() && shadedAsDisabled(edit(name))) << name;
+    click(box("CheckFog"));
+    expectFogFields(false);
     EXPECT_EQ(edit("Edit09m")->text(), "120");
 
     const struct {
@@ -521,14 +391,15 @@ TEST_F(MissionPageTest, FogSwitchAndWeatherButtonsEnableTheirFields) {
         bool intensity;
     } steps[] = {{"RadioButton2", true}, {"RadioButton1", false}, {"RadioButton3", true}};
     for (const auto& step : steps) {
-        QTest::mouseClick(radio(step.button), Qt::LeftButton);
+        SCOPED_TRACE(step.button);
+        click(radio(step.button));
         int checked = 0;
         for (const char* name : {"RadioButton1", "RadioButton2", "RadioButton3"})
             checked += radio(name)->isChecked();
         EXPECT_EQ(checked, 1);
         EXPECT_TRUE(radio(step.button)->isChecked());
-        EXPECT_EQ(edit("Edit05m")->isEnabled(), step.intensity) << step.button;
-        EXPECT_TRUE(step.intensity ? shadedAsEnabled(edit("Edit05m"))
+        EXPECT_EQ(edit("Edit05m")->isEnabled(), step.intensity);
+        EXPECT_TRUE(step.intensity ? shadedAsInput(edit("Edit05m"))
                                    : shadedAsDisabled(edit("Edit05m")));
         EXPECT_EQ(edit("Edit05m")->text(), "30");
     }
@@ -537,8 +408,7 @@ TEST_F(MissionPageTest, FogSwitchAndWeatherButtonsEnableTheirFields) {
     page.loadDocument(cp932(kNoFog));
     EXPECT_TRUE(radio("RadioButton1")->isChecked());
     EXPECT_FALSE(edit("Edit05m")->isEnabled());
-    for (const char* name : kFogFields)
-        EXPECT_TRUE(!edit(name)->isEnabled() && shadedAsDisabled(edit(name))) << name;
+    expectFogFields(false);
 }
 
 TEST_F(MissionPageTest, ColourDialogFillsTheColourFields) {
@@ -546,31 +416,29 @@ TEST_F(MissionPageTest, ColourDialogFillsTheColourFields) {
     edit("ColorEdit01")->setText("012");
     edit("ColorEdit02")->setText("300");
     edit("ColorEdit03")->setText("x");
-    auto* fogButton = child<ColorButton>(&page, "FogButton");
 
-    QTest::mouseClick(fogButton, Qt::LeftButton); // cancelled
+    click(fogButton()); // cancelled
     ASSERT_EQ(dialogs.colorInitials.size(), 1);
     EXPECT_EQ(dialogs.colorInitials.front(), QColor(12, 255, 255));
     EXPECT_EQ(edit("ColorEdit01")->text(), "012");
     EXPECT_EQ(edit("ColorEdit03")->text(), "x");
 
     dialogs.colorAnswers.push_back(QColor(0, 128, 7));
-    QTest::mouseClick(fogButton, Qt::LeftButton);
+    click(fogButton());
     EXPECT_EQ(edit("ColorEdit01")->text(), "0");
     EXPECT_EQ(edit("ColorEdit02")->text(), "128");
     EXPECT_EQ(edit("ColorEdit03")->text(), "7");
-    EXPECT_EQ(fogButton->color(), QColor(0, 128, 7));
+    EXPECT_EQ(fogButton()->color(), QColor(0, 128, 7));
     EXPECT_NE(page.outputBytes().find("Red = \"0\" Green = \"128\" Blue = \"7\""),
               std::string::npos);
 
     page.loadDocument(cp932(kNoFog));
-    EXPECT_EQ(fogButton->color(), QColor(255, 255, 255));
+    EXPECT_EQ(fogButton()->color(), QColor(255, 255, 255));
 }
 
 TEST_F(MissionPageTest, FailedLoadChangesNothing) {
     showActive();
-    const std::string first = cp932(kSample);
-    page.loadDocument(first);
+    page.loadDocument(cp932(kSample));
     retype(edit("Edit18m"), QString::fromUtf8("改名"));
     const auto snapshot = [this] {
         QStringList state;
@@ -588,9 +456,10 @@ TEST_F(MissionPageTest, FailedLoadChangesNothing) {
     for (const std::string bad :
          {"<MapName>x</MapName><MapSize>x</MapSize><BriefingText>y</BriefingText>",
           "<Coop>q</Coop><Name>n</Name><Class0>3</Class0><FogOverride", "<DemoRequired>"}) {
-        EXPECT_THROW(page.loadDocument(bad), Error) << bad;
-        EXPECT_EQ(snapshot(), before) << bad;
-        EXPECT_EQ(page.outputBytes(), afterEdit) << bad;
+        SCOPED_TRACE(bad);
+        EXPECT_THROW(page.loadDocument(bad), Error);
+        EXPECT_EQ(snapshot(), before);
+        EXPECT_EQ(page.outputBytes(), afterEdit);
     }
 }
 
@@ -621,44 +490,22 @@ TEST_F(MissionPageTest, CharacterWithoutCodeGivesAnErrorNamingTheField) {
     const std::string bytes = cp932(kSample);
     page.loadDocument(bytes);
     edit("Edit18m")->setText(QString::fromUtf8("Café"));
-    try {
-        page.outputBytes();
-        FAIL() << "no error";
-    } catch (const Error& e) {
-        EXPECT_NE(std::string(e.what()).find("Edit18m"), std::string::npos) << e.what();
-    }
+    expectSaveStopsAt(page, "Edit18m");
     edit("Edit18m")->setText(QString::fromUtf8("夜明けの森"));
     EXPECT_EQ(page.outputBytes(), bytes);
 }
 
 TEST(MissionPageInMainWindow, OpenEditSaveWritesTheFile) {
-    QTemporaryDir dir;
-    ASSERT_TRUE(dir.isValid());
-    const QString path = dir.filePath("forest.mis");
-    {
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        const std::string bytes = cp932(kSample);
-        file.write(bytes.data(), static_cast<qint64>(bytes.size()));
-    }
-    FakeDialogs dialogs;
-    MainWindow window(dialogs, dir.filePath("dorva.ini"), dir.path());
-    window.show();
-    MissionPage* page = window.missionPage();
-    dialogs.openAnswers.push_back(path);
-    QTest::mouseClick(child<QPushButton>(page, "OpenButtonM"), Qt::LeftButton);
-    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("; ").toStdString();
-    EXPECT_EQ(child<QLineEdit>(page, "Edit03m")->text(), QString::fromUtf8("森の村"));
+    WindowFixture f;
+    MissionPage& page = *f.window.missionPage();
+    f.open(page, "forest.mis", cp932(kSample));
+    EXPECT_EQ(child<QLineEdit>(&page, "Edit03m")->text(), QString::fromUtf8("森の村"));
 
-    child<QLineEdit>(page, "Edit16m")->setText("06:00");
-    QTest::mouseClick(child<QCheckBox>(page, "CheckUnlock"), Qt::LeftButton);
-    QTest::mouseClick(child<QPushButton>(page, "SaveButtonM"), Qt::LeftButton);
-    ASSERT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("; ").toStdString();
-
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray written = file.readAll();
-    EXPECT_EQ(std::string(written.constData(), written.size()),
+    child<QLineEdit>(&page, "Edit16m")->setText("06:00");
+    QTest::mouseClick(child<QCheckBox>(&page, "CheckUnlock"), Qt::LeftButton);
+    QTest::mouseClick(page.saveButton(), Qt::LeftButton);
+    ASSERT_TRUE(f.dialogs.errors.isEmpty()) << f.dialogs.errors.join("; ").toStdString();
+    EXPECT_EQ(testfiles::readFile(f.dir.filePath("forest.mis").toStdString()),
               cp932(replaced(kSample, {{"<TimeText>05:30", "<TimeText>06:00"},
                                        {"<RequiresUnlocking>0", "<RequiresUnlocking>1"}})));
 }
