@@ -349,12 +349,21 @@ Edit fog(bool on) {
     };
 }
 
+// A fog element holding the value in all six places.
+std::string fogElement(const std::string& v) {
+    const std::string q = "\"" + v + "\"";
+    return "<FogOverride Near = " + q + " Far = " + q + " Red = " + q + " Green = " + q +
+           " Blue = " + q + " Spot = " + q + "/>";
+}
+
 TEST(MissionSave, EditsGoWhereTheyBelong) {
     struct Case {
-        const char* text;
+        std::string text;
         Edit edit;
-        const char* expected;
+        std::string expected;
     };
+    const std::string fogSet = "<FogOverride Near = \"1\" Far = \"2\" Red = \"4\" Green = \"5\" "
+                               "Blue = \"6\" Spot = \"3\"/>";
     const Case cases[] = {
         // Environment and Wind are only updated, never made from an empty form.
         {"<Environment/><Wind/>", [](MissionRecord& r) { r.environment = r.wind = "9"; },
@@ -431,33 +440,19 @@ TEST(MissionSave, EditsGoWhereTheyBelong) {
         // Fog.
         {"<Wind>1</Wind>", fog(false), "<Wind>1</Wind>"},
         {"<Wind>1</Wind>\r\n<Wind>2</Wind>", fog(true),
-         "<Wind>1</Wind>\r\n\t\t<FogOverride Near = \"1\" Far = \"2\" Red = \"4\" Green = \"5\" "
-         "Blue = \"6\" Spot = \"3\"/>\r\n<Wind>2</Wind>"},
+         "<Wind>1</Wind>\r\n\t\t" + fogSet + "\r\n<Wind>2</Wind>"},
         // Unchecked: an element in the document stays as it is.
-        {"<FogOverride Near = \"9\" Far = \"9\" Red = \"9\" Green = \"9\" Blue = \"9\" Spot = "
-         "\"9\"/>",
-         fog(false),
-         "<FogOverride Near = \"9\" Far = \"9\" Red = \"9\" Green = \"9\" Blue = \"9\" Spot = "
-         "\"9\"/>"},
+        {fogElement("9"), fog(false), fogElement("9")},
         // The word without an element: nothing is inserted and nothing changes.
         {"<Wind>1</Wind><Note>FogOverride</Note>", fog(true),
          "<Wind>1</Wind><Note>FogOverride</Note>"},
         // No anchor: nothing inserted.
         {"<Wind/>", fog(true), "<Wind/>"},
         // Only the first fog element is written; quotes after it are not touched.
-        {"<FogOverride Near = \"\" Far = \"\" Red = \"\" Green = \"\" Blue = \"\" Spot = \"\"/>"
-         "<FogOverride Near = \"8\" Far = \"8\" Red = \"8\" Green = \"8\" Blue = \"8\" Spot = "
-         "\"8\"/>",
-         fog(true),
-         "<FogOverride Near = \"1\" Far = \"2\" Red = \"4\" Green = \"5\" Blue = \"6\" Spot = "
-         "\"3\"/><FogOverride Near = \"8\" Far = \"8\" Red = \"8\" Green = \"8\" Blue = \"8\" "
-         "Spot = \"8\"/>"},
+        {fogElement("") + fogElement("8"), fog(true), fogSet + fogElement("8")},
         // A decoy before the fog element keeps its attributes.
-        {"<L Near = \"0\" Spot = \"x\"/><FogOverride Near = \"0\" Far = \"0\" Red = \"0\" Green "
-         "= \"0\" Blue = \"0\" Spot = \"0\"/>",
-         fog(true),
-         "<L Near = \"0\" Spot = \"x\"/><FogOverride Near = \"1\" Far = \"2\" Red = \"4\" Green "
-         "= \"5\" Blue = \"6\" Spot = \"3\"/>"},
+        {"<L Near = \"0\" Spot = \"x\"/>" + fogElement("0"), fog(true),
+         "<L Near = \"0\" Spot = \"x\"/>" + fogSet},
     };
     for (const Case& c : cases)
         EXPECT_EQ(saveEdited(c.text, c.edit), c.expected) << c.text;
