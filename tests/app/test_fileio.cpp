@@ -1,26 +1,20 @@
 #include "app/fileio.h"
 
 #include "formats/error.h"
+#include "testfiles.h"
 
 #include <QDir>
-#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+using testfiles::readFile;
+using testfiles::writeFile;
+
 namespace {
-
-void writeRaw(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readRaw(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 std::string errorOf(const std::function<void()>& work) {
     try {
@@ -31,60 +25,52 @@ std::string errorOf(const std::function<void()>& work) {
     return "(no error)";
 }
 
-std::string cannotOpen(const QString& path) {
-    return "ファイル " + QDir::toNativeSeparators(path).toStdString() + " は開けません";
-}
-
-std::string cannotCreate(const QString& path) {
-    return "ファイル " + QDir::toNativeSeparators(path).toStdString() + " を作成できません";
+std::string message(const QString& path, const char* what) {
+    return "ファイル " + QDir::toNativeSeparators(path).toStdString() + what;
 }
 
 } // namespace
 
-TEST(FileIo, ReadsBytesExactly) {
+TEST(FileIo, ReadsBytesExactlyUpToSixteenMebibytes) {
     QTemporaryDir dir;
-    const QString path = dir.filePath("a.kit");
-    const QByteArray bytes("\x82\xa0\r\nline\n\0end", 14);
-    writeRaw(path, bytes);
-    EXPECT_EQ(dorva::readDocumentFile(path), std::string(bytes.constData(), bytes.size()));
+    const std::string path = dir.filePath("a.mis").toStdString();
+    const std::string bytes("\x82\xa0\r\nline\n\0end", 14);
+    writeFile(path, bytes);
+    EXPECT_EQ(dorva::readDocumentFile(dir.filePath("a.mis")), bytes);
+    writeFile(path, std::string(dorva::kMaxDocumentSize, 'a'));
+    EXPECT_EQ(dorva::readDocumentFile(dir.filePath("a.mis")).size(),
+              size_t(dorva::kMaxDocumentSize));
+    writeFile(path, std::string(dorva::kMaxDocumentSize + 1, 'a'));
+    EXPECT_EQ(errorOf([&] { dorva::readDocumentFile(dir.filePath("a.mis")); }),
+              "文字列の大きさが メモ の制限を越えました");
 }
 
 TEST(FileIo, UnreadablePathsNameThePath) {
     QTemporaryDir dir;
     for (const QString& path : {dir.filePath("missing.atr"), dir.path()})
-        EXPECT_EQ(errorOf([&] { dorva::readDocumentFile(path); }), cannotOpen(path));
-}
-
-TEST(FileIo, SizeLimitIsSixteenMebibytes) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("big.mis");
-    writeRaw(path, QByteArray(dorva::kMaxDocumentSize, 'a'));
-    EXPECT_EQ(dorva::readDocumentFile(path).size(), size_t(dorva::kMaxDocumentSize));
-    writeRaw(path, QByteArray(dorva::kMaxDocumentSize + 1, 'a'));
-    EXPECT_EQ(errorOf([&] { dorva::readDocumentFile(path); }),
-              "文字列の大きさが メモ の制限を越えました");
+        EXPECT_EQ(errorOf([&] { dorva::readDocumentFile(path); }), message(path, " は開けません"));
 }
 
 TEST(FileIo, WriteCreatesAndReplacesFiles) {
     QTemporaryDir dir;
     const QString path = dir.filePath("out.atr");
     dorva::writeDocumentFile(path, "first\r\n");
-    EXPECT_EQ(readRaw(path), QByteArray("first\r\n"));
+    EXPECT_EQ(readFile(path.toStdString()), "first\r\n");
     dorva::writeDocumentFile(path, "2");
-    EXPECT_EQ(readRaw(path), QByteArray("2"));
+    EXPECT_EQ(readFile(path.toStdString()), "2");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.atr"});
 }
 
 TEST(FileIo, WriteIntoMissingFolderOrOverFolderFails) {
     QTemporaryDir dir;
-    const QString missing = dir.filePath("gone/out.kit");
-    EXPECT_EQ(errorOf([&] { dorva::writeDocumentFile(missing, "x"); }), cannotCreate(missing));
-    EXPECT_FALSE(QFile::exists(missing));
-
     QDir(dir.path()).mkdir("folder.kit");
-    const QString folder = dir.filePath("folder.kit");
-    EXPECT_EQ(errorOf([&] { dorva::writeDocumentFile(folder, "x"); }), cannotCreate(folder));
-    EXPECT_TRUE(QFileInfo(folder).isDir());
+    for (const QString& path : {dir.filePath("gone/out.kit"), dir.filePath("folder.kit")}) {
+        SCOPED_TRACE(path.toStdString());
+        EXPECT_EQ(errorOf([&] { dorva::writeDocumentFile(path, "x"); }),
+                  message(path, " を作成できません"));
+    }
+    EXPECT_FALSE(QFile::exists(dir.filePath("gone/out.kit")));
+    EXPECT_TRUE(QFileInfo(dir.filePath("folder.kit")).isDir());
 }
 
 // A write that fails half way (here: the file size limit of the process, as on a full disk)
@@ -92,7 +78,7 @@ TEST(FileIo, WriteIntoMissingFolderOrOverFolderFails) {
 TEST(FileIo, FailedWriteKeepsTheExistingFile) {
     QTemporaryDir dir;
     const QString path = dir.filePath("keep.mis");
-    writeRaw(path, "old contents");
+    writeFile(path.toStdString(), "old contents");
 
     rlimit old{};
     ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &old), 0);
@@ -105,7 +91,7 @@ TEST(FileIo, FailedWriteKeepsTheExistingFile) {
     setrlimit(RLIMIT_FSIZE, &old);
     std::signal(SIGXFSZ, oldHandler);
 
-    EXPECT_EQ(error, cannotCreate(path));
-    EXPECT_EQ(readRaw(path), QByteArray("old contents"));
+    EXPECT_EQ(error, message(path, " を作成できません"));
+    EXPECT_EQ(readFile(path.toStdString()), "old contents");
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.mis"});
 }

@@ -1,236 +1,151 @@
-#include "app/filebrowser.h"
-#include "app/mainwindow.h"
-#include "controls/briefingdialog.h"
-#include "fakedialogs.h"
-#include "pages/actorpage.h"
-#include "pages/kitpage.h"
-#include "pages/missionpage.h"
+#include "shelltesting.h"
 
-#include <QAction>
-#include <QDir>
-#include <QFile>
-#include <QLineEdit>
+#include <QComboBox>
 #include <QPushButton>
-#include <QTabWidget>
-#include <QTemporaryDir>
-#include <QTest>
-#include <gtest/gtest.h>
-#include <memory>
 
 using dorva::DocumentPage;
-using dorva::MainWindow;
+using namespace shelltesting;
 
 namespace {
 
-const std::string kActor = "<ActorFile>\r\n\t<VersionNumber>1.00</VersionNumber>\r\n"
-                           "\t<ArmorLevel>1</ArmorLevel>\r\n\t<ActorName>Bob</ActorName>\r\n"
-                           "</ActorFile>\r\n";
-const std::string kMission = "<MissionFile>\r\n\t<MapName>Dam</MapName>\r\n"
-                             "\t<MapSize>2</MapSize>\r\n</MissionFile>\r\n";
-const std::string kKit = "<KitFile>\r\n\t<Texture>kit.rsb</Texture>\r\n</KitFile>\r\n";
-
-// One kind of document: its page's tab index, file name and list mask.
-struct Kind {
-    const char* name;
-    int tab;
-    const char* fileName;
-    const char* mask;
-    const std::string* sample;
-};
-
-const Kind kKinds[] = {
-    {"Mission", 0, "m.mis", "*.mis", &kMission},
-    {"Actor", 1, "a.atr", "*.atr", &kActor},
-    {"Kit", 2, "k.kit", "*.kit", &kKit},
-};
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    void TearDown() override { QDir::setCurrent(QDir::tempPath()); }
-
-    QString settingsPath() const { return dir.filePath("dorva.ini"); }
-
-    MainWindow& makeWindow() {
-        window = std::make_unique<MainWindow>(dialogs, settingsPath(), dir.path());
-        return *window;
-    }
-
-    QString put(const QString& name, const std::string& bytes) {
-        const QString path = dir.filePath(name);
-        QFile file(path);
-        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(bytes.data(), qint64(bytes.size()));
-        return path;
-    }
-
-    QByteArray read(const QString& path) const {
-        QFile file(path);
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
-
-    QAction* action(const char* name) const {
-        auto* found = window->findChild<QAction*>(name);
-        EXPECT_NE(found, nullptr) << name;
-        return found;
-    }
-
-    QTabWidget* tabs() const { return window->findChild<QTabWidget*>("PageControl1"); }
-
-    DocumentPage* page(int tab) const { return static_cast<DocumentPage*>(tabs()->widget(tab)); }
-
-    void showActive() {
-        window->show();
-        window->activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
-    }
-
-    QTemporaryDir dir;
-    FakeDialogs dialogs;
-    std::unique_ptr<MainWindow> window;
-};
+class MainWindowTest : public ShellTest {};
 
 } // namespace
 
-TEST_F(MainWindowTest, FirstStartUsesDefaultsAndCloseWritesAllFourKeys) {
-    MainWindow& w = makeWindow();
+TEST_F(MainWindowTest, FirstStartUsesDefaultsAndExitWritesWhereTheUserWas) {
+    temp.file("shortcut.ini", "mods\r\nmods/*.kit\r\n");
+    dorva::MainWindow& w = start();
     EXPECT_EQ(w.objectName(), "Form1");
     EXPECT_EQ(w.windowTitle(), "DORVA");
     EXPECT_EQ(w.pos(), QPoint(190, 124));
     EXPECT_EQ(w.centralWidget()->size(), QSize(772, 442));
-    EXPECT_EQ(tabs()->currentIndex(), 0);
     EXPECT_EQ(tabs()->width(), 633);
-    EXPECT_EQ(tabs()->tabText(0), "Mission");
-    EXPECT_EQ(tabs()->tabText(1), "Actor");
-    EXPECT_EQ(tabs()->tabText(2), "Kit");
-    EXPECT_EQ(page(0)->objectName(), "TabSheet3");
-    EXPECT_EQ(page(1)->objectName(), "TabSheet1");
-    EXPECT_EQ(page(2)->objectName(), "TabSheet2");
-    EXPECT_EQ(w.fileBrowser()->folder(), QDir(dir.path()).absolutePath());
-    EXPECT_EQ(w.fileBrowser()->mask(), "*.mis");
+    for (const Kind& kind : kKinds) {
+        EXPECT_EQ(tabs()->tabText(kind.tab), kind.caption);
+        EXPECT_EQ(page(kind.tab)->objectName(), kind.sheet);
+    }
+    EXPECT_EQ(tabs()->currentIndex(), Mission);
+    const QString folder = QDir(temp.path()).absolutePath();
+    EXPECT_EQ(browser()->folder(), folder);
+    EXPECT_EQ(browser()->mask(), "*.mis");
+    // The shortcut list comes from the start folder; its box shows the folder.
+    auto* combo = w.findChild<QComboBox*>("ShortCutCombo");
+    EXPECT_EQ(combo->count(), 2);
+    EXPECT_EQ(combo->currentText(), folder);
     EXPECT_FALSE(QFile::exists(settingsPath()));
-    EXPECT_TRUE(dialogs.errors.isEmpty());
 
-    EXPECT_TRUE(w.close());
-    const QByteArray ini = read(settingsPath());
+    tabs()->setCurrentIndex(Actor);
+    temp.folder("mods");
+    browser()->setFolder(temp.path("mods"));
+    w.show();
+    action("Exit1")->trigger();
+    EXPECT_FALSE(w.isVisible());
+    const QByteArray ini = temp.read("dorva.ini");
     for (const QByteArray& line :
          {QByteArray("[Window]"), QByteArray("Top=124"), QByteArray("Left=190"),
-          QByteArray("[General]"), QByteArray("LastTab=0"),
-          "LastDir=" + QFile::encodeName(QDir(dir.path()).absolutePath())})
+          QByteArray("[General]"), QByteArray("LastTab=1"),
+          "LastDir=" + QFile::encodeName(temp.path("mods"))})
         EXPECT_TRUE(ini.contains(line)) << line.constData() << "\n" << ini.constData();
+    EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(MainWindowTest, RestoresPositionAndLastPage) {
+TEST_F(MainWindowTest, RestoresPositionPageAndFolder) {
+    temp.folder("sub");
     const struct {
-        const char* stored;
+        const char* name;
+        const char* lastTab;
+        const char* lastDir;
         int tab;
         const char* mask;
-    } cases[] = {{"2", 2, "*.kit"}, {"1", 1, "*.atr"},  {"0", 0, "*.mis"},
-                 {"7", 0, "*.mis"}, {"-1", 0, "*.mis"}, {"x", 0, "*.mis"}};
-    for (const auto& c : cases) {
-        put("dorva.ini", std::string("[Window]\r\nTop=40\r\nLeft=50\r\n[General]\r\nLastTab=") +
-                             c.stored + "\r\n");
-        MainWindow& w = makeWindow();
-        EXPECT_EQ(w.pos(), QPoint(50, 40));
-        EXPECT_EQ(tabs()->currentIndex(), c.tab) << c.stored;
-        EXPECT_EQ(w.fileBrowser()->mask(), c.mask) << c.stored;
+        QString folder;
+    } rows[] = {
+        {"stored values", "2", "sub", Kit, "*.kit", temp.path("sub")},
+        {"page past the end, folder gone", "7", "gone", Mission, "*.mis", temp.path()},
+        {"negative page", "-1", "sub", Mission, "*.mis", temp.path("sub")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        temp.file("dorva.ini",
+                  QString("[Window]\r\nTop=40\r\nLeft=50\r\n[General]\r\nLastTab=%1\r\n"
+                          "LastDir=%2\r\n")
+                      .arg(row.lastTab, temp.path(row.lastDir))
+                      .toUtf8());
+        start();
+        EXPECT_EQ(window->pos(), QPoint(50, 40));
+        EXPECT_EQ(tabs()->currentIndex(), row.tab);
+        EXPECT_EQ(browser()->mask(), row.mask);
+        EXPECT_EQ(browser()->folder(), row.folder);
     }
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(MainWindowTest, StoredFolderIsRestoredAndAMissingOneFallsBackQuietly) {
-    QDir(dir.path()).mkdir("sub");
-    put("dorva.ini", "[General]\r\nLastDir=" + dir.filePath("sub").toStdString() + "\r\n");
-    EXPECT_EQ(makeWindow().fileBrowser()->folder(), dir.filePath("sub"));
-
-    put("dorva.ini", "[General]\r\nLastDir=" + dir.filePath("gone").toStdString() + "\r\n");
-    EXPECT_EQ(makeWindow().fileBrowser()->folder(), QDir(dir.path()).absolutePath());
-    EXPECT_TRUE(dialogs.errors.isEmpty());
-}
-
 TEST_F(MainWindowTest, ClosesWhenSettingsCannotBeWritten) {
-    window = std::make_unique<MainWindow>(dialogs, dir.filePath("gone/dorva.ini"), dir.path());
+    window = std::make_unique<dorva::MainWindow>(dialogs, temp.path("gone/dorva.ini"), temp.path());
     window->show();
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(MainWindowTest, ExitWritesTheSettings) {
-    makeWindow();
-    tabs()->setCurrentIndex(1);
-    window->show();
-    action("Exit1")->trigger();
-    EXPECT_FALSE(window->isVisible());
-    EXPECT_TRUE(read(settingsPath()).contains("LastTab=1"));
-}
-
 TEST_F(MainWindowTest, CtrlSDoesNothingUntilAFileIsOpen) {
-    put("dorva.ini", "[General]\r\nLastTab=1\r\n");
-    makeWindow();
+    temp.file("dorva.ini", "[General]\r\nLastTab=1\r\n");
+    start();
     showActive();
-    const QStringList before = QDir(dir.path()).entryList(QDir::Files);
+    const QStringList before = QDir(temp.path()).entryList(QDir::Files);
     EXPECT_FALSE(action("N2")->isEnabled());
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), before);
+    EXPECT_EQ(QDir(temp.path()).entryList(QDir::Files), before);
     EXPECT_TRUE(dialogs.saveFilters.isEmpty());
-    EXPECT_TRUE(dialogs.errors.isEmpty());
 
-    const QString path = put("a.atr", kActor);
+    const QString path = temp.file("a.atr", kKinds[Actor].sample);
     dialogs.openAnswers.push_back(path);
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(page(1)->filePath(), QDir::toNativeSeparators(path));
+    EXPECT_EQ(page(Actor)->filePath(), QDir::toNativeSeparators(path));
     ASSERT_TRUE(QFile::remove(path));
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(read(path), QByteArray::fromStdString(page(1)->outputBytes()));
+    EXPECT_EQ(temp.read("a.atr"), QByteArray::fromStdString(page(Actor)->outputBytes()));
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
 TEST_F(MainWindowTest, SaveAsWithoutOpenFileWritesThePageOutputAndMakesItTheOpenFile) {
-    for (const Kind& kind : {kKinds[1], kKinds[2]}) {
-        makeWindow();
+    for (const Kind& kind : {kKinds[Actor], kKinds[Kit]}) {
+        SCOPED_TRACE(kind.caption);
+        start();
         tabs()->setCurrentIndex(kind.tab);
         DocumentPage* p = page(kind.tab);
-        EXPECT_TRUE(action("N3")->isEnabled()) << kind.name;
-        EXPECT_TRUE(p->saveAsButton()->isEnabled()) << kind.name;
-        const QString path = dir.filePath(QString("new_") + kind.fileName);
+        const QString path = temp.path(QString("new_") + kind.fileName);
         dialogs.saveAnswers.push_back(path);
         action("N3")->trigger();
-        EXPECT_EQ(read(path), QByteArray::fromStdString(p->outputBytes())) << kind.name;
-        EXPECT_EQ(p->filePath(), QDir::toNativeSeparators(path)) << kind.name;
-        EXPECT_TRUE(p->saveButton()->isEnabled()) << kind.name;
-        EXPECT_TRUE(action("N2")->isEnabled()) << kind.name;
+        EXPECT_EQ(temp.read(QString("new_") + kind.fileName),
+                  QByteArray::fromStdString(p->outputBytes()));
+        EXPECT_EQ(p->filePath(), QDir::toNativeSeparators(path));
+        EXPECT_TRUE(p->saveButton()->isEnabled());
+        EXPECT_TRUE(action("N2")->isEnabled());
         EXPECT_EQ(dialogs.saveSuffixes.last(), p->defaultSuffix());
     }
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
-TEST_F(MainWindowTest, MissionSaveAsIsUnavailableUntilAnOpen) {
-    makeWindow();
-    DocumentPage* mission = page(0);
-    EXPECT_FALSE(mission->saveAsButton()->isEnabled());
-    EXPECT_FALSE(action("N3")->isEnabled());
-    dialogs.saveAnswers.push_back(dir.filePath("x.mis"));
-    action("SaveAsByMenu")->trigger();
-    EXPECT_TRUE(dialogs.saveFilters.isEmpty());
-
-    dialogs.openAnswers.push_back(put("m.mis", kMission));
-    mission->openButton()->click();
-    EXPECT_TRUE(mission->saveAsButton()->isEnabled());
-    tabs()->setCurrentIndex(1);
-    tabs()->setCurrentIndex(0);
-    EXPECT_TRUE(action("N3")->isEnabled());
-}
-
-// Which controls each way of opening turns on, for each page (shown while it opens).
+// Which controls each way of opening turns on, for each page. A Mission can be saved as only
+// once a file is open.
 TEST_F(MainWindowTest, EachWayOfOpeningEnablesItsControls) {
     enum Way { Button, Menu, List };
     for (const Kind& kind : kKinds) {
         for (Way way : {Button, Menu, List}) {
-            makeWindow();
+            SCOPED_TRACE(std::string(kind.caption) + " way " + std::to_string(way));
+            start();
             tabs()->setCurrentIndex(kind.tab);
             DocumentPage* p = page(kind.tab);
-            const QString path = put(kind.fileName, *kind.sample);
-            const bool mission = kind.tab == 0;
+            const bool mission = kind.tab == Mission;
+            EXPECT_EQ(p->saveAsButton()->isEnabled(), !mission);
+            EXPECT_EQ(action("N3")->isEnabled(), !mission);
+            EXPECT_FALSE(action("N2")->isEnabled());
+            if (mission) {
+                action("SaveAsByMenu")->trigger();
+                EXPECT_TRUE(dialogs.saveFilters.isEmpty());
+            }
+
+            const QString path = temp.file(kind.fileName, kind.sample);
             if (way == Button) {
                 dialogs.openAnswers.push_back(path);
                 p->openButton()->click();
@@ -238,112 +153,87 @@ TEST_F(MainWindowTest, EachWayOfOpeningEnablesItsControls) {
                 dialogs.openAnswers.push_back(path);
                 action("Open1")->trigger();
             } else {
-                emit window->fileBrowser()->fileSelected(path, kind.mask);
+                emit browser()->fileSelected(path, kind.mask);
             }
-            const std::string label = std::string(kind.name) + " way " + std::to_string(way);
-            EXPECT_EQ(p->filePath(), QDir::toNativeSeparators(path)) << label;
-            EXPECT_TRUE(p->saveButton()->isEnabled()) << label;
-            EXPECT_TRUE(action("N2")->isEnabled()) << label;
-            EXPECT_EQ(p->saveAsButton()->isEnabled(), !mission || way != List) << label;
-            EXPECT_EQ(action("N3")->isEnabled(), !mission || way == Menu) << label;
+            EXPECT_EQ(p->filePath(), QDir::toNativeSeparators(path));
+            EXPECT_TRUE(p->saveButton()->isEnabled());
+            EXPECT_TRUE(action("N2")->isEnabled());
+            EXPECT_EQ(p->saveAsButton()->isEnabled(), !mission || way != List);
+            EXPECT_EQ(action("N3")->isEnabled(), !mission || way == Menu);
+
+            // Showing the page again judges the menu by the open file.
+            tabs()->setCurrentIndex((kind.tab + 1) % 3);
+            tabs()->setCurrentIndex(kind.tab);
+            EXPECT_TRUE(action("N3")->isEnabled());
         }
     }
     EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
 }
 
-TEST_F(MainWindowTest, FileListOpensInThePageOfItsMaskOnly) {
-    makeWindow();
-    tabs()->setCurrentIndex(1);
-    const QString kit = put("k.kit", kKit);
-    emit window->fileBrowser()->fileSelected(kit, "*.*");
-    emit window->fileBrowser()->fileSelected(kit, "*.KIT");
-    EXPECT_TRUE(page(2)->filePath().isEmpty());
-    emit window->fileBrowser()->fileSelected(kit, "*.kit");
-    EXPECT_EQ(page(2)->filePath(), QDir::toNativeSeparators(kit));
-    EXPECT_TRUE(page(1)->filePath().isEmpty());
-    auto* kitName = window->findChild<QLineEdit*>("Edit06k");
-    if (kitName) {
-        EXPECT_EQ(kitName->text(), "k.kit");
-    }
-}
-
 // A failed open leaves the page exactly as it was: status field, buttons, fields, document.
 TEST_F(MainWindowTest, FailedOpenChangesNothing) {
-    makeWindow();
-    DocumentPage* mission = page(0);
-    const QString good = put("good.mis", kMission);
-    emit window->fileBrowser()->fileSelected(good, "*.mis");
+    start();
+    DocumentPage* mission = page(Mission);
+    const QString good = temp.file("good.mis", kKinds[Mission].sample);
+    emit browser()->fileSelected(good, "*.mis");
     const std::string output = mission->outputBytes();
-    QDir(dir.path()).mkdir("folder.mis");
 
-    const QString big = put("big.mis", std::string(16 * 1024 * 1024 + 1, ' '));
-    const QString broken = put("broken.mis", "<MissionFile>\r\n\t<MapSize>x</MapSize>\r\n"
-                                             "\t<MapName>Other</MapName>\r\n</MissionFile>\r\n");
+    const QString missing = temp.path("missing.mis");
     const struct {
         QString path;
         QString error;
-    } cases[] = {
-        {dir.filePath("missing.mis"),
-         QString::fromUtf8("ファイル %1 は開けません")
-             .arg(QDir::toNativeSeparators(dir.filePath("missing.mis")))},
-        {dir.filePath("folder.mis"),
-         QString::fromUtf8("ファイル %1 は開けません")
-             .arg(QDir::toNativeSeparators(dir.filePath("folder.mis")))},
-        {big, QString::fromUtf8("文字列の大きさが メモ の制限を越えました")},
-        {broken, QString::fromUtf8("'x' は整数ではありません")},
+    } rows[] = {
+        {missing,
+         QString::fromUtf8("ファイル %1 は開けません").arg(QDir::toNativeSeparators(missing))},
+        {temp.file("broken.mis", "<MissionFile>\r\n\t<MapSize>x</MapSize>\r\n"
+                                 "\t<MapName>Other</MapName>\r\n</MissionFile>\r\n"),
+         QString::fromUtf8("'x' は整数ではありません")},
     };
-    for (const auto& c : cases) {
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.path.toStdString());
         dialogs.errors.clear();
-        dialogs.openAnswers.push_back(c.path);
+        dialogs.openAnswers.push_back(row.path);
         mission->openButton()->click();
-        EXPECT_EQ(dialogs.errors, QStringList{c.error}) << c.path.toStdString();
+        EXPECT_EQ(dialogs.errors, QStringList{row.error});
         EXPECT_EQ(mission->filePath(), QDir::toNativeSeparators(good));
         EXPECT_FALSE(mission->saveAsButton()->isEnabled());
-        EXPECT_EQ(mission->outputBytes(), output) << c.path.toStdString();
+        EXPECT_EQ(mission->outputBytes(), output);
     }
 }
 
-TEST_F(MainWindowTest, FailedSaveKeepsTheOldFileAndShowsTheError) {
-    makeWindow();
-    tabs()->setCurrentIndex(2);
-    DocumentPage* kit = page(2);
-    const QString path = put("k.kit", kKit);
-    emit window->fileBrowser()->fileSelected(path, "*.kit");
-
-    for (const QString& target : {dir.filePath("gone/new.kit"), dir.filePath("folder.kit")}) {
-        QDir(dir.path()).mkdir("folder.kit");
-        dialogs.errors.clear();
-        dialogs.saveAnswers.push_back(target);
-        kit->saveAsButton()->click();
-        EXPECT_EQ(dialogs.errors, QStringList{QString::fromUtf8("ファイル %1 を作成できません")
-                                                  .arg(QDir::toNativeSeparators(target))});
-        EXPECT_EQ(kit->filePath(), QDir::toNativeSeparators(path));
-    }
-    EXPECT_EQ(read(path), QByteArray::fromStdString(kKit));
-    EXPECT_TRUE(QFileInfo(dir.filePath("folder.kit")).isDir());
+TEST_F(MainWindowTest, FailedSaveKeepsTheOpenFileAndShowsTheError) {
+    start();
+    const QString path = temp.file("k.kit", kKinds[Kit].sample);
+    emit browser()->fileSelected(path, "*.kit");
+    const QString target = temp.path("gone/new.kit");
+    dialogs.saveAnswers.push_back(target);
+    page(Kit)->saveAsButton()->click();
+    EXPECT_EQ(dialogs.errors, QStringList{QString::fromUtf8("ファイル %1 を作成できません")
+                                              .arg(QDir::toNativeSeparators(target))});
+    EXPECT_EQ(page(Kit)->filePath(), QDir::toNativeSeparators(path));
 }
 
 TEST_F(MainWindowTest, F12TogglesTheFileListAndTheWidth) {
-    makeWindow();
+    start();
     showActive();
     QAction* item = action("N5");
-    EXPECT_TRUE(item->isCheckable());
     EXPECT_TRUE(item->isChecked());
-    EXPECT_TRUE(window->fileBrowser()->isVisible());
+    EXPECT_TRUE(browser()->isVisible());
+    EXPECT_EQ(browser()->width(), 139);
 
     QTest::keyClick(window.get(), Qt::Key_F12);
     EXPECT_FALSE(item->isChecked());
-    EXPECT_FALSE(window->fileBrowser()->isVisible());
+    EXPECT_FALSE(browser()->isVisible());
     EXPECT_EQ(window->frameGeometry().width(), 640);
 
     item->trigger();
     EXPECT_TRUE(item->isChecked());
-    EXPECT_TRUE(window->fileBrowser()->isVisible());
+    EXPECT_TRUE(browser()->isVisible());
     EXPECT_EQ(window->frameGeometry().width(), 780);
 }
 
 TEST_F(MainWindowTest, MenuCaptionsAndShortcuts) {
-    makeWindow();
+    start();
     const struct {
         const char* name;
         const char* caption;
@@ -355,15 +245,12 @@ TEST_F(MainWindowTest, MenuCaptionsAndShortcuts) {
         {"Exit1", "Exit(&X)", QKeySequence()},
         {"N5", "ShowListView(&L)", QKeySequence(Qt::Key_F12)},
         {"VersionInfo1", "Version Info(&A)", QKeySequence()},
-        {"OpenByMenu", "OpenByMenu", QKeySequence("Ctrl+O")},
-        {"SaveByMenu", "Save", QKeySequence("Ctrl+S")},
-        {"SaveAsByMenu", "SaveAs", QKeySequence("Shift+Ctrl+S")},
-        {"ShowList", "ShowList", QKeySequence(Qt::Key_F12)},
     };
     for (const auto& i : items) {
+        SCOPED_TRACE(i.name);
         QAction* a = action(i.name);
         ASSERT_NE(a, nullptr);
-        EXPECT_EQ(a->text(), i.caption) << i.name;
-        EXPECT_EQ(a->shortcut(), i.keys) << i.name;
+        EXPECT_EQ(a->text(), i.caption);
+        EXPECT_EQ(a->shortcut(), i.keys);
     }
 }

@@ -1,31 +1,26 @@
 #include "app/settings.h"
 
-#include <QFile>
+#include "testfiles.h"
+
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <tuple>
 
 using dorva::Settings;
 
 namespace {
 
-void writeText(const QString& path, const QByteArray& text) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(text);
+auto fields(const Settings& s) {
+    return std::make_tuple(s.top, s.left, s.lastTab, s.lastDir.toStdString());
 }
 
-QByteArray readText(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-Settings someDefaults() {
-    Settings defaults;
-    defaults.top = 1;
-    defaults.left = 2;
-    defaults.lastTab = 0;
-    defaults.lastDir = "/start";
-    return defaults;
+Settings make(int top, int left, int lastTab, const char* lastDir) {
+    Settings s;
+    s.top = top;
+    s.left = left;
+    s.lastTab = lastTab;
+    s.lastDir = QString::fromUtf8(lastDir);
+    return s;
 }
 
 } // namespace
@@ -36,65 +31,43 @@ TEST(SettingsPath, ReplacesTheExtensionOfTheExecutable) {
     EXPECT_EQ(dorva::settingsPathFor("/opt/my.tools/editor.v2.bin"), "/opt/my.tools/editor.v2.ini");
 }
 
-TEST(Settings, MissingFileGivesTheDefaults) {
-    QTemporaryDir dir;
-    const Settings s = dorva::loadSettings(dir.filePath("none.ini"), someDefaults());
-    EXPECT_EQ(s.top, 1);
-    EXPECT_EQ(s.left, 2);
-    EXPECT_EQ(s.lastTab, 0);
-    EXPECT_EQ(s.lastDir, "/start");
-}
-
-TEST(Settings, ValuesThatAreNotDecimalIntegersKeepTheDefault) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("dorva.ini");
-    writeText(path, "[Window]\r\nTop=x\r\nLeft=12abc\r\n[General]\r\nLastTab=\r\n");
-    const Settings s = dorva::loadSettings(path, someDefaults());
-    EXPECT_EQ(s.top, 1);
-    EXPECT_EQ(s.left, 2);
-    EXPECT_EQ(s.lastTab, 0);
-    EXPECT_EQ(s.lastDir, "/start");
-}
-
-TEST(Settings, ReadsWindowsStyleFileWithNegativeValues) {
-    QTemporaryDir dir;
-    const QString path = dir.filePath("dorva.ini");
-    writeText(path, "[Window]\r\nTop=-20\r\nLeft=300\r\n[General]\r\nLastTab=2\r\n"
-                    "LastDir=/data/missions\r\n");
-    const Settings s = dorva::loadSettings(path, someDefaults());
-    EXPECT_EQ(s.top, -20);
-    EXPECT_EQ(s.left, 300);
-    EXPECT_EQ(s.lastTab, 2);
-    EXPECT_EQ(s.lastDir, "/data/missions");
+// A missing file, key, or a value that is no decimal integer keeps the default.
+TEST(Settings, LoadReadsTheFourKeysOrKeepsTheDefaults) {
+    const Settings defaults = make(1, 2, 0, "/start");
+    const struct {
+        const char* name;
+        const char* text; // nullptr: no file
+        Settings expected;
+    } rows[] = {
+        {"missing file", nullptr, defaults},
+        {"not decimal integers", "[Window]\r\nTop=x\r\nLeft=12abc\r\n[General]\r\nLastTab=\r\n",
+         defaults},
+        {"negative values",
+         "[Window]\r\nTop=-20\r\nLeft=300\r\n[General]\r\nLastTab=2\r\nLastDir=/data/missions\r\n",
+         make(-20, 300, 2, "/data/missions")},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.name);
+        QTemporaryDir dir;
+        if (row.text)
+            testfiles::writeFile(dir.filePath("dorva.ini").toStdString(), row.text);
+        EXPECT_EQ(fields(dorva::loadSettings(dir.filePath("dorva.ini"), defaults)),
+                  fields(row.expected));
+    }
 }
 
 TEST(Settings, SaveWritesTheFourKeysAndKeepsOtherContent) {
     QTemporaryDir dir;
     const QString path = dir.filePath("dorva.ini");
-    writeText(path, "[Other]\nKeep=yes\n[Window]\nTop=5\n");
-    Settings s;
-    s.top = 77;
-    s.left = -3;
-    s.lastTab = 1;
-    s.lastDir = QString::fromUtf8("/data/ミッション");
+    testfiles::writeFile(path.toStdString(), "[Other]\nKeep=yes\n[Window]\nTop=5\n");
+    const Settings s = make(77, -3, 1, "/data/ミッション");
     ASSERT_TRUE(dorva::saveSettings(path, s));
 
-    const QByteArray text = readText(path);
-    EXPECT_TRUE(text.contains("[Other]")) << text.constData();
-    EXPECT_TRUE(text.contains("Keep=yes")) << text.constData();
-    EXPECT_TRUE(text.contains("Top=77")) << text.constData();
-    EXPECT_TRUE(text.contains("Left=-3")) << text.constData();
-    EXPECT_TRUE(text.contains("LastTab=1")) << text.constData();
-    EXPECT_FALSE(text.contains("Top=5")) << text.constData();
+    const std::string text = testfiles::readFile(path.toStdString());
+    for (const char* line : {"[Other]", "Keep=yes", "Top=77", "Left=-3", "LastTab=1"})
+        EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
+    EXPECT_EQ(text.find("Top=5"), std::string::npos) << text;
+    EXPECT_EQ(fields(dorva::loadSettings(path, Settings{})), fields(s));
 
-    const Settings back = dorva::loadSettings(path, someDefaults());
-    EXPECT_EQ(back.top, 77);
-    EXPECT_EQ(back.left, -3);
-    EXPECT_EQ(back.lastTab, 1);
-    EXPECT_EQ(back.lastDir, s.lastDir);
-}
-
-TEST(Settings, SaveIntoMissingFolderFails) {
-    QTemporaryDir dir;
-    EXPECT_FALSE(dorva::saveSettings(dir.filePath("gone/dorva.ini"), Settings{}));
+    EXPECT_FALSE(dorva::saveSettings(dir.filePath("gone/dorva.ini"), s));
 }

@@ -1,22 +1,16 @@
 #include "app/shortcutlist.h"
-#include "tempfolder.h"
+#include "shelltesting.h"
 
 #include <gtest/gtest.h>
 #include <string>
 
 using namespace dorva;
 
-namespace {
-
-struct LinesCase {
-    std::string bytes;
-    QStringList lines;
-};
-
-} // namespace
-
 TEST(ShortcutList, SplitsAtEveryKindOfLineEnd) {
-    const LinesCase cases[] = {
+    const struct {
+        std::string bytes;
+        QStringList lines;
+    } cases[] = {
         {"", {}},
         {"a", {"a"}},
         {"a\r\nb\r\n", {"a", "b"}},
@@ -28,7 +22,7 @@ TEST(ShortcutList, SplitsAtEveryKindOfLineEnd) {
         {"a\n\rb", {"a", "", "b"}},
         {"a\r\n\n\rb", {"a", "", "", "b"}},
     };
-    for (const LinesCase& c : cases)
+    for (const auto& c : cases)
         EXPECT_EQ(parseShortcutLines(c.bytes), c.lines) << "bytes '" << c.bytes << "'";
 }
 

@@ -1,25 +1,12 @@
 #include "app/shortcutpath.h"
 #include "formats/error.h"
-#include "tempfolder.h"
+#include "shelltesting.h"
 
 #include <gtest/gtest.h>
 
 using namespace dorva;
 
 namespace {
-
-// Folders are relative to the temporary folder; "cur" is the current folder, "home" the home.
-struct TargetCase {
-    const char* entry;
-    const char* folder;
-    const char* mask;
-    const char* file;
-};
-
-struct ErrorCase {
-    const char* entry;
-    const char* message;
-};
 
 class ShortcutPath : public ::testing::Test {
 protected:
@@ -43,7 +30,13 @@ protected:
 
 TEST_F(ShortcutPath, SplitsIntoFolderMaskAndFile) {
     const QString root = temp.path();
-    const TargetCase cases[] = {
+    // Folders are relative to the temporary folder; "cur" is the current folder, "home" the home.
+    const struct {
+        const char* entry;
+        const char* folder;
+        const char* mask;
+        const char* file;
+    } cases[] = {
         {"@/mods", "mods", "", ""},
         {"@/mods/", "mods", "", ""},
         {"@/mods/*.kit", "mods", "*.kit", ""},
@@ -60,7 +53,7 @@ TEST_F(ShortcutPath, SplitsIntoFolderMaskAndFile) {
         {"~/games", "home/games", "", ""},
         {"~\\games\\*.kit", "home/games", "*.kit", ""},
     };
-    for (const TargetCase& c : cases) {
+    for (const auto& c : cases) {
         const QString entry = QString::fromUtf8(c.entry).replace("@", root);
         const QString folder = QString::fromUtf8(c.folder);
         const ShortcutTarget target = resolve(entry);
@@ -71,7 +64,10 @@ TEST_F(ShortcutPath, SplitsIntoFolderMaskAndFile) {
 }
 
 TEST_F(ShortcutPath, RejectsWhatItCannotReach) {
-    const ErrorCase cases[] = {
+    const struct {
+        const char* entry;
+        const char* message;
+    } cases[] = {
         {"@/nowhere", "ファイルが見つかりません"},
         {"@/nowhere/*.atr", "ファイルが見つかりません"},
         {"@/nowhere/m01.mis", "ファイルが見つかりません"},
@@ -83,7 +79,7 @@ TEST_F(ShortcutPath, RejectsWhatItCannotReach) {
         {"@/mods\t/m01.mis", "不正なファイル名です"},
     };
     const QString root = temp.path();
-    for (const ErrorCase& c : cases) {
+    for (const auto& c : cases) {
         const QString entry = QString::fromUtf8(c.entry).replace("@", root);
         try {
             resolve(entry);

@@ -1,0 +1,118 @@
+#pragma once
+
+#include "app/filebrowser.h"
+#include "app/mainwindow.h"
+#include "fakedialogs.h"
+#include "pages/documentpage.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <memory>
+#include <ostream>
+
+// Readable values in test failures.
+inline void PrintTo(const QString& text, std::ostream* os) {
+    *os << '"' << text.toStdString() << '"';
+}
+
+// A temporary folder tree for one test. The working folder is restored when it goes away, since
+// the file browser moves it.
+class TempFolder {
+public:
+    TempFolder() : saved_(QDir::currentPath()) {}
+    ~TempFolder() { QDir::setCurrent(saved_); }
+
+    QString path(const QString& relative = {}) const {
+        return relative.isEmpty() ? dir_.path() : dir_.filePath(relative);
+    }
+
+    // Writes the file, making its folders; returns its path.
+    QString file(const QString& relative, const QByteArray& bytes = "x") const {
+        QDir().mkpath(QFileInfo(path(relative)).path());
+        QFile f(path(relative));
+        EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << relative.toStdString();
+        f.write(bytes);
+        return path(relative);
+    }
+
+    QByteArray read(const QString& relative) const {
+        QFile f(path(relative));
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+
+    void folder(const QString& relative) const { QDir().mkpath(path(relative)); }
+
+private:
+    QString saved_;
+    QTemporaryDir dir_;
+};
+
+namespace shelltesting {
+
+// One small valid document of each kind, and where the window shows it.
+struct Kind {
+    const char* caption;
+    const char* sheet; // the page's object name
+    int tab;
+    const char* mask;
+    const char* fileName;
+    QByteArray sample;
+};
+
+enum Tab { Mission = 0, Actor = 1, Kit = 2 };
+
+inline const Kind kKinds[] = {
+    {"Mission", "TabSheet3", Mission, "*.mis", "m.mis",
+     "<MissionFile>\r\n\t<MapName>Dam</MapName>\r\n\t<MapSize>2</MapSize>\r\n</MissionFile>\r\n"},
+    {"Actor", "TabSheet1", Actor, "*.atr", "a.atr",
+     "<ActorFile>\r\n\t<VersionNumber>1.00</VersionNumber>\r\n\t<ArmorLevel>1</ArmorLevel>\r\n"
+     "\t<ActorName>Bob</ActorName>\r\n</ActorFile>\r\n"},
+    {"Kit", "TabSheet2", Kit, "*.kit", "k.kit",
+     "<KitFile>\r\n\t<Texture>kit.rsb</Texture>\r\n</KitFile>\r\n"},
+};
+
+// The main window with FakeDialogs and its settings file in a temporary folder.
+class ShellTest : public ::testing::Test {
+protected:
+    // startFolder defaults to the temporary folder itself.
+    dorva::MainWindow& start(const QString& startFolder = {}) {
+        window.reset();
+        window = std::make_unique<dorva::MainWindow>(
+            dialogs, settingsPath(), startFolder.isEmpty() ? temp.path() : startFolder);
+        return *window;
+    }
+
+    QString settingsPath() const { return temp.path("dorva.ini"); }
+    dorva::FileBrowser* browser() const { return window->fileBrowser(); }
+    QTabWidget* tabs() const { return window->findChild<QTabWidget*>("PageControl1"); }
+    dorva::DocumentPage* page(int tab) const {
+        return static_cast<dorva::DocumentPage*>(tabs()->widget(tab));
+    }
+    QString status(int tab) const { return page(tab)->statusField()->text(); }
+
+    QAction* action(const char* name) const {
+        auto* found = window->findChild<QAction*>(name);
+        EXPECT_NE(found, nullptr) << name;
+        return found;
+    }
+
+    // Shown and active, so that keys reach the window.
+    void showActive() {
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+
+    TempFolder temp;
+    FakeDialogs dialogs;
+    std::unique_ptr<dorva::MainWindow> window;
+};
+
+} // namespace shelltesting
