@@ -133,9 +133,6 @@ FileBrowser::FileBrowser(Dialogs& dialogs, QWidget* parent)
             &FileBrowser::fileSelectionChanged);
     connect(folderList_, &QListWidget::activated, this, &FileBrowser::folderActivated);
     connect(shortcutCombo_, &QComboBox::activated, this, &FileBrowser::shortcutChosen);
-
-    rebuildFileList();
-    rebuildFolderList();
 }
 
 QSize FileBrowser::sizeHint() const {
@@ -156,6 +153,7 @@ void FileBrowser::setFolder(const QString& folder) {
     if (folder.isEmpty() || !QFileInfo(path).isDir() || !QDir::setCurrent(path))
         throw Error(messageFolderNotFound());
     folder_ = path;
+    listed_ = true;
     rebuildFileList();
     rebuildFolderList();
 }
@@ -166,7 +164,9 @@ QString FileBrowser::folder() const {
 
 void FileBrowser::setMask(const QString& mask) {
     mask_ = mask;
-    rebuildFileList();
+    // Until a folder is set the lists stay empty, so start-up lists its folder only once.
+    if (listed_)
+        rebuildFileList();
 }
 
 QString FileBrowser::mask() const {

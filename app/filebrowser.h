@@ -62,6 +62,7 @@ private:
     QString folder_;
     QString mask_;
     QString selectedFile_;
+    bool listed_ = false;
     QComboBox* shortcutCombo_;
     QListView* fileList_;
     QStringListModel* fileModel_;

@@ -148,6 +148,8 @@ void MainWindow::restoreSettings(const QString& startFolder) {
     move(settings_.left, settings_.top);
     const int tab = settings_.lastTab;
     pageControl_->setCurrentIndex(tab >= 0 && tab < pageControl_->count() ? tab : 0);
+    // The page's mask goes to the browser before its folder, so the folder is listed once.
+    pageShown();
 
     // A remembered folder that has gone away falls back quietly to the start folder.
     bool inFolder = false;
@@ -161,7 +163,6 @@ void MainWindow::restoreSettings(const QString& startFolder) {
     if (!inFolder)
         request([&] { browser_->setFolder(startFolder); });
     browser_->setShortcutText(QDir::toNativeSeparators(browser_->folder()));
-    pageShown();
 }
 
 DocumentPage* MainWindow::currentPage() const {

@@ -1,29 +1,17 @@
 #include "app/uifont.h"
 
 #include <QApplication>
-#include <QFontDatabase>
 #include <QStringList>
 
 namespace dorva {
 
 QFont uiFont() {
-    const QStringList installed = QFontDatabase::families();
-    QString family;
-    for (const QString& wanted :
-         {QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic")}) {
-        if (installed.contains(wanted)) {
-            family = wanted;
-            break;
-        }
-    }
-    if (family.isEmpty()) {
-        const QStringList japanese = QFontDatabase::families(QFontDatabase::Japanese);
-        if (!japanese.isEmpty())
-            family = japanese.first();
-    }
+    // The first installed family wins; characters it lacks come from any Japanese-capable font
+    // the font configuration offers, so Japanese text never shows as boxes. Naming the families
+    // avoids listing every installed font at start-up.
     QFont font = QApplication::font();
-    if (!family.isEmpty())
-        font.setFamily(family);
+    font.setFamilies({QStringLiteral("ＭＳ Ｐゴシック"), QStringLiteral("IPAPGothic"),
+                      QStringLiteral("IPAGothic"), QStringLiteral("Noto Sans CJK JP")});
     font.setPixelSize(12);
     return font;
 }
