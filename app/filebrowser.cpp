@@ -1,6 +1,7 @@
 #include "app/filebrowser.h"
 
 #include "app/filemask.h"
+#include "app/folderlisting.h"
 #include "app/shortcutlist.h"
 #include "app/shortcutpath.h"
 #include "controls/dialogs.h"
@@ -154,8 +155,9 @@ void FileBrowser::setFolder(const QString& folder) {
         throw Error(messageFolderNotFound());
     folder_ = path;
     listed_ = true;
-    rebuildFileList();
-    rebuildFolderList();
+    const FolderListing listing = listFolder(folder_);
+    rebuildFileList(listing.files);
+    rebuildFolderList(listing.folders);
 }
 
 QString FileBrowser::folder() const {
@@ -166,7 +168,7 @@ void FileBrowser::setMask(const QString& mask) {
     mask_ = mask;
     // Until a folder is set the lists stay empty, so start-up lists its folder only once.
     if (listed_)
-        rebuildFileList();
+        rebuildFileList(listFolder(folder_).files);
 }
 
 QString FileBrowser::mask() const {
@@ -217,11 +219,9 @@ QStringList FileBrowser::files() const {
     return fileModel_->stringList();
 }
 
-void FileBrowser::rebuildFileList() {
+void FileBrowser::rebuildFileList(const QStringList& all) {
     const FileMask mask = parseFileMask(mask_);
     QStringList names;
-    // One directory read, no per-file status call: the type comes with the directory entry.
-    const QStringList all = QDir(folder_).entryList(QDir::Files, QDir::NoSort);
     for (const QString& name : all) {
         if (matchesFileMask(mask, name))
             names << name;
@@ -232,7 +232,7 @@ void FileBrowser::rebuildFileList() {
     fileList_->clearSelection();
 }
 
-void FileBrowser::rebuildFolderList() {
+void FileBrowser::rebuildFolderList(QStringList subfolders) {
     folderList_->clear();
     const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
@@ -253,7 +253,6 @@ void FileBrowser::rebuildFolderList() {
     }
     folderList_->setCurrentRow(folderList_->count() - 1);
 
-    QStringList subfolders = QDir(folder_).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
     sortNames(subfolders);
     const int level = static_cast<int>(parts.size()) + 1;
     for (const QString& name : subfolders)

@@ -51,8 +51,8 @@ signals:
     void fileSelected(const QString& path, const QString& mask);
 
 private:
-    void rebuildFileList();
-    void rebuildFolderList();
+    void rebuildFileList(const QStringList& all);
+    void rebuildFolderList(QStringList subfolders);
     void fileSelectionChanged();
     void folderActivated(const QModelIndex& index);
     void shortcutChosen(int index);

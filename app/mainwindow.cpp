@@ -2,6 +2,7 @@
 
 #include "app/filebrowser.h"
 #include "app/fileio.h"
+#include "app/pagecontrol.h"
 #include "controls/aboutbox.h"
 #include "controls/briefingdialog.h"
 #include "controls/dialogs.h"
@@ -17,7 +18,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QTabWidget>
 
 namespace dorva {
 
@@ -26,7 +26,6 @@ namespace {
 constexpr int kClientWidth = 772;
 constexpr int kClientHeight = 442;
 constexpr int kPageAreaWidth = 633;
-constexpr int kTabHeight = 18;
 constexpr int kWideOuterWidth = 780;
 constexpr int kNarrowOuterWidth = 640;
 
@@ -55,10 +54,9 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QStr
     auto* row = new QHBoxLayout(client);
     row->setContentsMargins(0, 0, 0, 0);
     row->setSpacing(0);
-    pageControl_ = new QTabWidget(client);
+    pageControl_ = new PageControl(client);
     pageControl_->setObjectName("PageControl1");
     pageControl_->setFixedWidth(kPageAreaWidth);
-    pageControl_->setStyleSheet(QString("QTabBar::tab { height: %1px; }").arg(kTabHeight));
     browser_ = new FileBrowser(dialogs_, client);
     row->addWidget(pageControl_);
     row->addWidget(browser_, 1);

@@ -16,7 +16,6 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("DORVA");
-    QApplication::setApplicationDisplayName("DORVA");
     dorva::applyUiFont();
     dorva::QtDialogs dialogs;
     dorva::MainWindow window(dialogs,
