@@ -81,7 +81,6 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QStr
 
 void MainWindow::addPage(DocumentPage* page, const QString& objectName, const QString& caption) {
     page->setObjectName(objectName);
-    page->saveAsButton()->setEnabled(page->canSaveAsWithoutFile());
     pageControl_->addTab(page, caption);
     connect(page, &DocumentPage::openRequested, this,
             [this, page] { request([=] { open(page, OpenWay::PageButton); }); });

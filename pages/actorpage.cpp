@@ -54,7 +54,12 @@ QComboBox* addList(QWidget* parent, const char* name, const std::array<const cha
 
 } // namespace
 
-ActorPage::ActorPage(Dialogs& dialogs, QWidget* parent) : DocumentPage('a', dialogs, parent) {
+ActorPage::ActorPage(Dialogs& dialogs, QWidget* parent)
+    : DocumentPage('a',
+                   {QStringLiteral("Actor File(*.atr)|*.atr"),
+                    QStringLiteral("Actor File(*.atr)|*.atr|All File(*.*)|*.*"),
+                    QStringLiteral("atr"), QStringLiteral("*.atr")},
+                   dialogs, parent) {
     buildLeftColumn();
 
     auto* attached = new QGroupBox(tr("Attached Model"), this);
@@ -249,19 +254,6 @@ ActorRecord ActorPage::recordFromFields() const {
 
 std::string ActorPage::outputBytes() {
     return saveActor(recordFromFields());
-}
-
-QString ActorPage::openFilter() const {
-    return QStringLiteral("Actor File(*.atr)|*.atr");
-}
-QString ActorPage::saveFilter() const {
-    return QStringLiteral("Actor File(*.atr)|*.atr|All File(*.*)|*.*");
-}
-QString ActorPage::defaultSuffix() const {
-    return QStringLiteral("atr");
-}
-QString ActorPage::fileMask() const {
-    return QStringLiteral("*.atr");
 }
 
 } // namespace dorva

@@ -20,10 +20,6 @@ public:
 
     void loadDocument(const std::string& bytes) override;
     std::string outputBytes() override;
-    QString openFilter() const override;
-    QString saveFilter() const override;
-    QString defaultSuffix() const override;
-    QString fileMask() const override;
 
 private:
     enum class BrowseKind { Texture, Character, Model };

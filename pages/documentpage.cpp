@@ -2,11 +2,13 @@
 
 #include <QLineEdit>
 #include <QPushButton>
+#include <utility>
 
 namespace dorva {
 
-DocumentPage::DocumentPage(char suffix, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs), openButton_(new QPushButton(tr("Open"), this)),
+DocumentPage::DocumentPage(char suffix, PageFileKind kind, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), kind_(std::move(kind)), dialogs_(dialogs),
+      openButton_(new QPushButton(tr("Open"), this)),
       saveButton_(new QPushButton(tr("Save"), this)),
       saveAsButton_(new QPushButton(tr("Save as..."), this)), statusField_(new QLineEdit(this)) {
     const QString s = QString(QChar::fromLatin1(suffix)).toUpper();
@@ -20,6 +22,7 @@ DocumentPage::DocumentPage(char suffix, Dialogs& dialogs, QWidget* parent)
     palette.setColor(QPalette::Base, palette.color(QPalette::Button));
     statusField_->setPalette(palette);
     saveButton_->setEnabled(false);
+    saveAsButton_->setEnabled(kind_.saveAsWithoutFile);
     connect(openButton_, &QPushButton::clicked, this, &DocumentPage::openRequested);
     connect(saveButton_, &QPushButton::clicked, this, &DocumentPage::saveRequested);
     connect(saveAsButton_, &QPushButton::clicked, this, &DocumentPage::saveAsRequested);
@@ -27,8 +30,12 @@ DocumentPage::DocumentPage(char suffix, Dialogs& dialogs, QWidget* parent)
 
 void DocumentPage::fileOpened(const QString&) {}
 
-QString DocumentPage::filePath() const { return statusField_->text(); }
+QString DocumentPage::filePath() const {
+    return statusField_->text();
+}
 
-void DocumentPage::reportError(const QString& message) { dialogs_.showError(this, message); }
+void DocumentPage::reportError(const QString& message) {
+    dialogs_.showError(this, message);
+}
 
 } // namespace dorva

@@ -11,6 +11,16 @@ class QPushButton;
 
 namespace dorva {
 
+// What the shell needs to know of the kind of file a page edits. Filters use the notation of
+// Dialogs.
+struct PageFileKind {
+    QString openFilter;
+    QString saveFilter;
+    QString defaultSuffix;
+    QString fileMask;              // the file list's mask while the page shows
+    bool saveAsWithoutFile = true; // "Save as..." is available before the first open
+};
+
 // One page of the main window. The page owns the mapping between a document's bytes and its
 // fields; the shell owns file input and output and talks to the page only through this class.
 // Each page carries the shell's controls: "Open", "Save", "Save as..." and the read-only status
@@ -19,7 +29,7 @@ class DocumentPage : public QWidget {
     Q_OBJECT
 public:
     // suffix is the control-name suffix: 'a' Actor, 'm' Mission, 'k' Kit.
-    DocumentPage(char suffix, Dialogs& dialogs, QWidget* parent = nullptr);
+    DocumentPage(char suffix, PageFileKind kind, Dialogs& dialogs, QWidget* parent = nullptr);
 
     // Shows a document: parses the bytes first and changes nothing when that throws Error;
     // only then fills the fields. Line breaks are not yet normalised.
@@ -29,12 +39,11 @@ public:
     // Called after a successful open of path (not after Save as).
     virtual void fileOpened(const QString& path);
 
-    virtual QString openFilter() const = 0;
-    virtual QString saveFilter() const = 0;
-    virtual QString defaultSuffix() const = 0;
-    virtual QString fileMask() const = 0;
-    // Whether "Save as..." is available before the first open.
-    virtual bool canSaveAsWithoutFile() const { return true; }
+    QString openFilter() const { return kind_.openFilter; }
+    QString saveFilter() const { return kind_.saveFilter; }
+    QString defaultSuffix() const { return kind_.defaultSuffix; }
+    QString fileMask() const { return kind_.fileMask; }
+    bool canSaveAsWithoutFile() const { return kind_.saveAsWithoutFile; }
 
     QPushButton* openButton() const { return openButton_; }
     QPushButton* saveButton() const { return saveButton_; }
@@ -56,6 +65,7 @@ protected:
     void reportError(const QString& message);
 
 private:
+    const PageFileKind kind_;
     Dialogs& dialogs_;
     QPushButton* openButton_;
     QPushButton* saveButton_;

@@ -69,7 +69,12 @@ SlotControls addSlot(QGroupBox* group, const char* itemName, const char* browseN
 
 } // namespace
 
-KitPage::KitPage(Dialogs& dialogs, QWidget* parent) : DocumentPage('k', dialogs, parent) {
+KitPage::KitPage(Dialogs& dialogs, QWidget* parent)
+    : DocumentPage('k',
+                   {QStringLiteral("Kit File(*.kit)|*.kit"),
+                    QStringLiteral("Kit File(*.kit)|*.kit"), QStringLiteral("kit"),
+                    QStringLiteral("*.kit")},
+                   dialogs, parent) {
     int y = 8;
     addLabel(this, tr("Kit Texture"), kPageMargin, y, 62);
     texture_ = addField<QLineEdit>(this, "Edit05k", 80, y, 200);
@@ -210,19 +215,6 @@ std::string KitPage::outputBytes() {
 
 void KitPage::fileOpened(const QString& path) {
     showFieldText(kitName_, QFileInfo(path).fileName());
-}
-
-QString KitPage::openFilter() const {
-    return QStringLiteral("Kit File(*.kit)|*.kit");
-}
-QString KitPage::saveFilter() const {
-    return QStringLiteral("Kit File(*.kit)|*.kit");
-}
-QString KitPage::defaultSuffix() const {
-    return QStringLiteral("kit");
-}
-QString KitPage::fileMask() const {
-    return QStringLiteral("*.kit");
 }
 
 } // namespace dorva

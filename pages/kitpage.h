@@ -19,10 +19,6 @@ public:
     std::string outputBytes() override;
     // Shows the open kit file's name in "Kit Name".
     void fileOpened(const QString& path) override;
-    QString openFilter() const override;
-    QString saveFilter() const override;
-    QString defaultSuffix() const override;
-    QString fileMask() const override;
 
 private:
     void browse(QLineEdit* field, const QString& filter, FileDialogState& state);

@@ -83,7 +83,12 @@ std::string fieldBytes(const QLineEdit* edit) {
 } // namespace
 
 MissionPage::MissionPage(Dialogs& dialogs, BriefingDialog& briefing, QWidget* parent)
-    : DocumentPage('m', dialogs, parent), briefing_(briefing) {
+    : DocumentPage('m',
+                   {QStringLiteral("Mission File(*.mis)|*.mis"),
+                    QStringLiteral("Mission File(*.mis)|*.mis"), QStringLiteral("mis"),
+                    QStringLiteral("*.mis"), false},
+                   dialogs, parent),
+      briefing_(briefing) {
     buildMapProperties();
     buildBriefing();
     buildMissionProperties();
@@ -426,19 +431,6 @@ void MissionPage::chooseFogColour() {
     colourFields_[1]->setText(QString::number(chosen->green()));
     colourFields_[2]->setText(QString::number(chosen->blue()));
     fogButton_->setColor(*chosen);
-}
-
-QString MissionPage::openFilter() const {
-    return "Mission File(*.mis)|*.mis";
-}
-QString MissionPage::saveFilter() const {
-    return "Mission File(*.mis)|*.mis";
-}
-QString MissionPage::defaultSuffix() const {
-    return "mis";
-}
-QString MissionPage::fileMask() const {
-    return "*.mis";
 }
 
 } // namespace dorva

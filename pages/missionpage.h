@@ -26,11 +26,6 @@ public:
 
     void loadDocument(const std::string& bytes) override;
     std::string outputBytes() override;
-    QString openFilter() const override;
-    QString saveFilter() const override;
-    QString defaultSuffix() const override;
-    QString fileMask() const override;
-    bool canSaveAsWithoutFile() const override { return false; }
 
 private:
     struct TextField {
