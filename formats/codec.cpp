@@ -174,6 +174,17 @@ std::string cp932ToUtf8(std::string_view bytes) {
             ++i;
         } else {
             appendUtf8(out, kEscapeBase + b);
+            // A pair that has no character of its own (an NEC or IBM duplicate) still holds
+            // its trail byte: reading that byte as the lead of another pair would garble the
+            // characters that follow.
+            const auto trail = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0;
+            if (isLeadByte(b) && isTrailByte(trail)) {
+                if (trail < 0x80)
+                    out += static_cast<char>(trail);
+                else
+                    appendUtf8(out, kEscapeBase + trail);
+                ++i;
+            }
         }
     }
     return out;

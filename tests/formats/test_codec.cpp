@@ -39,6 +39,13 @@ TEST(Codec, JapaneseTextConverts) {
     EXPECT_EQ(utf8ToCp932(utf8), cp932);
 }
 
+// A pair without a character of its own (NEC and IBM duplicates) must not lend its trail byte
+// to the next pair: the characters after it read as they are.
+TEST(Codec, PairsWithoutACharacterKeepTheirTrailByte) {
+    EXPECT_EQ(cp932ToUtf8("\x87\x90\x81\xe0"), "\uF787\uF790≒");
+    EXPECT_EQ(cp932ToUtf8("\xed\x40\x82\xa0"), "\uF7ED@あ");
+}
+
 TEST(Codec, CharactersOutsideTheCodePageAndMalformedUtf8AreRefused) {
     std::string bad;
     EXPECT_FALSE(utf8ToCp932("a€b", &bad).has_value());
