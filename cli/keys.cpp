@@ -50,8 +50,9 @@ std::string flagText(bool on) {
     return on ? "1" : "0";
 }
 
-// A list also takes the value it shows, which may be a loaded value that is none of its
-// entries, and then stays as it is; so show's output can be given back to set.
+// A field given the value it shows stays as it is: a list keeps a loaded value that is none of
+// its entries, a check box already in that state is not clicked, and a disabled field holding
+// that text is not typed into. So show's output can be given back to set.
 Key acceptingShownValue(Key key) {
     const Getter get = key.get;
     const Setter set = key.set;
@@ -131,12 +132,14 @@ std::vector<Key> kitKeys() {
         kitText("KitTexture", &KitRecord::texture),
         kitText("Item1", &KitRecord::item1),
         kitText("Count1", &KitRecord::count1, repairCount),
-        {"GrenadeLauncher", [](const Page& p) { return flagText(p.kit.grenadeLauncher); },
-         [](Page& p, const std::string& v) { setGrenadeLauncher(p.kit, toFlag(v)); }},
-        item2,
+        acceptingShownValue(
+            {"GrenadeLauncher", [](const Page& p) { return flagText(p.kit.grenadeLauncher); },
+             [](Page& p, const std::string& v) { setGrenadeLauncher(p.kit, toFlag(v)); }}),
+        acceptingShownValue(item2),
         kitText("Count2", &KitRecord::count2, repairCount),
-        {"ExtraAmmo", [](const Page& p) { return flagText(p.kit.extraAmmo); },
-         [](Page& p, const std::string& v) { setExtraAmmo(p.kit, toFlag(v)); }},
+        acceptingShownValue(
+            {"ExtraAmmo", [](const Page& p) { return flagText(p.kit.extraAmmo); },
+             [](Page& p, const std::string& v) { setExtraAmmo(p.kit, toFlag(v)); }}),
     };
 }
 

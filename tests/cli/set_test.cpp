@@ -122,6 +122,20 @@ TEST(CliSet, KitCheckBoxesActAsClicks) {
     r = runCli({"set", dataFile("rifle.kit"), "-o", out, "Item2=", "Count2=", "ExtraAmmo=1"});
     ASSERT_EQ(r.exitCode, 0) << r.err;
     EXPECT_EQ(shownValue(runCli({"show", out}).out, "Count2"), "1");
+
+    // A box already in the given state is not clicked, and the disabled second item takes the
+    // text it holds: a file with extra ammunition and a second slot keeps that slot.
+    std::string both = readFile(dataFile("ammo.kit"));
+    both.insert(both.find("</KitFile>"), "\t<Firearm SlotNumber = \"1\">\r\n"
+                                         "\t\t<VersionNumber>1.000000</VersionNumber>\r\n"
+                                         "\t\t<ItemFileName>m9.gun</ItemFileName>\r\n"
+                                         "\t\t<MagazineCount>4</MagazineCount>\r\n"
+                                         "\t</Firearm>\r\n");
+    const std::string in = dir.path("both.kit");
+    writeFile(in, both);
+    r = runCli({"set", in, "-o", out, "ExtraAmmo=1", "Item2=m9.gun", "GrenadeLauncher=0"});
+    ASSERT_EQ(r.exitCode, 0) << r.err;
+    EXPECT_EQ(readFile(out), both);
 }
 
 TEST(CliSet, InPlaceReplacesTheFileAndLeavesNoTemporaryFile) {
