@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QWindow>
 
 namespace dorva {
 
@@ -77,6 +78,18 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QStr
     restoreSettings(startFolder);
     connect(pageControl_, &QTabWidget::currentChanged, this, &MainWindow::pageShown);
     about_ = new AboutBox(this);
+    placeWindow(QPoint(settings_.left, settings_.top));
+}
+
+void MainWindow::placeWindow(const QPoint& topLeft) {
+    // The stored position is the outer window's, title bar and border included. A window system
+    // that adds the frame only when the window is mapped would otherwise put the inside there,
+    // and the window would creep by the frame's height at every start. The size is settled
+    // first, since a later change of geometry would place the inside again.
+    move(topLeft);
+    layout()->activate();
+    winId();
+    windowHandle()->setFramePosition(topLeft);
 }
 
 void MainWindow::addPage(DocumentPage* page, const QString& objectName, const QString& caption) {
@@ -142,7 +155,6 @@ void MainWindow::restoreSettings(const QString& startFolder) {
     Settings defaults;
     defaults.lastDir = startFolder;
     settings_ = loadSettings(settingsPath_, defaults);
-    move(settings_.left, settings_.top);
     const int tab = settings_.lastTab;
     pageControl_->setCurrentIndex(tab >= 0 && tab < pageControl_->count() ? tab : 0);
     // The page's mask goes to the browser before its folder, so the folder is listed once.

@@ -50,6 +50,7 @@ private:
     void buildMenu();
     void addPage(DocumentPage* page, const QString& objectName, const QString& caption);
     void restoreSettings(const QString& startFolder);
+    void placeWindow(const QPoint& topLeft);
     void pageShown();
     void open(DocumentPage* page, OpenWay way);
     void save(DocumentPage* page);
