@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
 
 namespace dorva {
 
@@ -127,8 +128,9 @@ KitPage::KitPage(Dialogs& dialogs, QWidget* parent)
                 item2_->clear();
                 count2_->clear();
             });
-    connect(grenadeLauncher_, &QCheckBox::clicked, this, &KitPage::grenadeLauncherClicked);
-    connect(extraAmmo_, &QCheckBox::clicked, this, &KitPage::extraAmmoClicked);
+    // The rules follow every change of state, by a click or set by the program.
+    connect(grenadeLauncher_, &QCheckBox::toggled, this, &KitPage::grenadeLauncherClicked);
+    connect(extraAmmo_, &QCheckBox::toggled, this, &KitPage::extraAmmoClicked);
 
     showSecondSlot(KitRecord());
 }
@@ -154,6 +156,7 @@ void KitPage::grenadeLauncherClicked(bool on) {
         setGrenadeLauncher(record, on);
         showSecondSlot(record);
     } catch (const Error& e) {
+        const QSignalBlocker block(grenadeLauncher_);
         grenadeLauncher_->setChecked(!on);
         reportError(QString::fromUtf8(e.what()));
     }
@@ -165,14 +168,20 @@ void KitPage::extraAmmoClicked(bool on) {
         setExtraAmmo(record, on);
         showSecondSlot(record);
     } catch (const Error& e) {
+        const QSignalBlocker block(extraAmmo_);
         extraAmmo_->setChecked(!on);
         reportError(QString::fromUtf8(e.what()));
     }
 }
 
 void KitPage::showSecondSlot(const KitRecord& record) {
-    grenadeLauncher_->setChecked(record.grenadeLauncher);
-    extraAmmo_->setChecked(record.extraAmmo);
+    {
+        // The record already follows the rules; showing it runs none of them again.
+        const QSignalBlocker blockGrenadeLauncher(grenadeLauncher_);
+        const QSignalBlocker blockExtraAmmo(extraAmmo_);
+        grenadeLauncher_->setChecked(record.grenadeLauncher);
+        extraAmmo_->setChecked(record.extraAmmo);
+    }
     // Only changed texts are put back, so an untouched field keeps its cursor and undo history.
     const QString item2 = toQString(record.item2);
     if (item2_->text() != item2)

@@ -172,6 +172,16 @@ TEST_F(KitPageTest, GrenadeLauncherAndExtraAmmoExcludeEachOther) {
     click("GLCheckBox");
     click("GLCheckBox");
     EXPECT_EQ(texts().mid(5), QStringList({"-", "-"}));
+
+    // A state set by the program follows the same rules as a click.
+    field("Edit03k")->setText("medkit.itm");
+    check("GLCheckBox")->setChecked(true);
+    check("AmmoCheckBox")->setChecked(true);
+    EXPECT_EQ(texts(), QStringList({"迷彩_tex1.rsb", "m16.gun", "5", "", "1", "-", "Ex"}));
+    expectSecondItemEnabled(false);
+    check("GLCheckBox")->setChecked(true);
+    EXPECT_EQ(texts().mid(5), QStringList({"GL", "-"}));
+    expectSecondItemEnabled(true);
 }
 
 TEST_F(KitPageTest, ClearButtonsEmptyTheirItemAndCountOnly) {
