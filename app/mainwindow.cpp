@@ -3,6 +3,7 @@
 #include "app/filebrowser.h"
 #include "app/fileio.h"
 #include "app/pagecontrol.h"
+#include "app/uifont.h"
 #include "controls/aboutbox.h"
 #include "controls/briefingdialog.h"
 #include "controls/dialogs.h"
@@ -47,6 +48,8 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QStr
                               Qt::WindowCloseButtonHint),
       dialogs_(dialogs), settingsPath_(settingsPath) {
     setObjectName("Form1");
+    // The window's own font, so its pages and dialogs use it however the program was started.
+    setFont(uiFont());
     setWindowTitle("DORVA");
 
     auto* client = new QWidget(this);
