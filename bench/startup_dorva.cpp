@@ -1,9 +1,7 @@
 // The editor's start-up as the program makes it, ending once the main window is shown and idle.
 // Files given as arguments are opened in their pages before the window shows, for the memory
 // figure.
-#include "app/mainwindow.h"
-#include "app/settings.h"
-#include "app/uifont.h"
+#include "app/editor.h"
 #include "bench/quitwhenidle.h"
 #include "controls/dialogs.h"
 #include "pages/actorpage.h"
@@ -11,25 +9,20 @@
 #include "pages/missionpage.h"
 
 #include <QApplication>
-#include <QDir>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName("DORVA");
-    dorva::applyUiFont();
     dorva::QtDialogs dialogs;
-    dorva::MainWindow window(dialogs,
-                             dorva::settingsPathFor(QCoreApplication::applicationFilePath()),
-                             QDir::currentPath());
+    const auto window = dorva::createEditor(dialogs);
     for (const QString& file : QCoreApplication::arguments().mid(1)) {
-        dorva::DocumentPage* page = window.missionPage();
+        dorva::DocumentPage* page = window->missionPage();
         if (file.endsWith(".atr"))
-            page = window.actorPage();
+            page = window->actorPage();
         else if (file.endsWith(".kit"))
-            page = window.kitPage();
-        window.openFile(page, file, dorva::MainWindow::OpenWay::FileList);
+            page = window->kitPage();
+        window->openFile(page, file, dorva::MainWindow::OpenWay::FileList);
     }
-    dorva::bench::quitWhenShownAndIdle(window);
-    window.show();
+    dorva::bench::quitWhenShownAndIdle(*window);
+    window->show();
     return app.exec();
 }
