@@ -8,9 +8,21 @@
 #include <QTest>
 #include <QVBoxLayout>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace dorva {
 namespace {
+
+// A field in number mode with the given type, width and grouping.
+std::unique_ptr<EditHex> numberField(EditHex::NumericalType type, EditHex::NumericalPlace places,
+                                     bool fourDigit) {
+    auto edit = std::make_unique<EditHex>();
+    edit->setNumericType(type);
+    edit->setMaxPlaces(places);
+    edit->setFourDigit(fourDigit);
+    edit->setNumeralOnly(true);
+    return edit;
+}
 
 struct ValueCase {
     EditHex::NumericalType type;
@@ -60,11 +72,8 @@ TEST(EditHex, NumberModeNormalisesWrittenValues) {
         {H, EditHex::Places2, false, "100", "$00", "$00"},
     };
     for (const auto& c : cases) {
-        EditHex edit;
-        edit.setNumericType(c.type);
-        edit.setMaxPlaces(c.places);
-        edit.setFourDigit(c.fourDigit);
-        edit.setNumeralOnly(true);
+        const auto field = numberField(c.type, c.places, c.fourDigit);
+        EditHex& edit = *field;
         edit.setValue(QString::fromLatin1(c.in));
         SCOPED_TRACE(c.in);
         EXPECT_EQ(edit.text(), QLatin1String(c.shown));
@@ -202,11 +211,8 @@ TEST(EditHex, TypingReformatsAndKeepsTheCaretsDistanceFromTheEnd) {
         {D, EditHex::Places8, true, "1_2345", 6, "\b", "1234", 4},
     };
     for (const auto& c : cases) {
-        EditHex edit;
-        edit.setNumericType(c.type);
-        edit.setMaxPlaces(c.places);
-        edit.setFourDigit(c.fourDigit);
-        edit.setNumeralOnly(true);
+        const auto field = numberField(c.type, c.places, c.fourDigit);
+        EditHex& edit = *field;
         edit.setText(QString::fromLatin1(c.start));
         edit.setCursorPosition(c.caret);
         QTest::keyClicks(&edit, QString::fromLatin1(c.keys));
