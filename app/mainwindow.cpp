@@ -1,7 +1,6 @@
 #include "app/mainwindow.h"
 
 #include "app/filebrowser.h"
-#include "app/fileio.h"
 #include "app/pagecontrol.h"
 #include "app/uifont.h"
 #include "controls/aboutbox.h"
@@ -14,6 +13,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -67,11 +67,9 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QStr
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    // The briefing dialog lives as long as the window: the Mission page keeps its text there.
-    briefing_ = new BriefingDialog(this);
-    missionPage_ = new MissionPage(dialogs_, *briefing_);
-    actorPage_ = new ActorPage(dialogs_);
-    kitPage_ = new KitPage(dialogs_);
+    missionPage_ = new MissionPage(missionDocument_, dialogs_);
+    actorPage_ = new ActorPage(actorDocument_, dialogs_);
+    kitPage_ = new KitPage(kitDocument_, dialogs_);
     addPage(missionPage_, "TabSheet3", "Mission");
     addPage(actorPage_, "TabSheet1", "Actor");
     addPage(kitPage_, "TabSheet2", "Kit");
@@ -82,6 +80,10 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QStr
     connect(pageControl_, &QTabWidget::currentChanged, this, &MainWindow::pageShown);
     about_ = new AboutBox(this);
     placeWindow(QPoint(settings_.left, settings_.top));
+}
+
+BriefingDialog* MainWindow::briefingDialog() const {
+    return missionPage_->briefingDialog();
 }
 
 void MainWindow::placeWindow(const QPoint& topLeft) {
@@ -184,9 +186,8 @@ DocumentPage* MainWindow::currentPage() const {
 void MainWindow::pageShown() {
     DocumentPage* page = currentPage();
     browser_->setMask(page->fileMask());
-    const bool hasFile = !page->filePath().isEmpty();
-    saveItem_->setEnabled(hasFile);
-    saveAsItem_->setEnabled(hasFile || page->canSaveAsWithoutFile());
+    saveItem_->setEnabled(page->document().hasFile());
+    saveAsItem_->setEnabled(page->document().canSaveAs());
 }
 
 void MainWindow::request(const std::function<void()>& work) {
@@ -204,36 +205,38 @@ void MainWindow::open(DocumentPage* page, OpenWay way) {
 }
 
 void MainWindow::openFile(DocumentPage* page, const QString& path, OpenWay way) {
+    openPath(page, QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString(), way);
+}
+
+void MainWindow::openPath(DocumentPage* page, const std::string& path, OpenWay way) {
     // The page changes only when both reading and loading succeed.
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
-    page->loadDocument(readDocumentFile(fullPath));
+    page->document() = Document::open(page->document().kind(), path);
+    page->showDocument();
     page->saveButton()->setEnabled(true);
     saveItem_->setEnabled(true);
     if (way != OpenWay::FileList)
         page->saveAsButton()->setEnabled(true);
     if (way == OpenWay::Menu)
         saveAsItem_->setEnabled(true);
-    page->statusField()->setText(QDir::toNativeSeparators(fullPath));
-    page->fileOpened(fullPath);
 }
 
 void MainWindow::save(DocumentPage* page) {
-    const QString path = QDir::fromNativeSeparators(page->filePath());
-    if (path.isEmpty())
+    if (!page->document().hasFile())
         return;
-    writeDocumentFile(path, page->outputBytes());
+    page->settleEdits();
+    page->document().save();
 }
 
 void MainWindow::saveAs(DocumentPage* page) {
-    if (page->filePath().isEmpty() && !page->canSaveAsWithoutFile())
+    if (!page->document().canSaveAs())
         return;
     const QString path = dialogs_.saveFile(this, page->saveFilter(), page->defaultSuffix(),
                                            *page->saveDialogState());
     if (path.isEmpty())
         return;
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
-    writeDocumentFile(fullPath, page->outputBytes());
-    page->statusField()->setText(QDir::toNativeSeparators(fullPath));
+    page->settleEdits();
+    page->document().saveAs(QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString());
+    page->showDocument();
     page->saveButton()->setEnabled(true);
     saveItem_->setEnabled(true);
 }

@@ -1,10 +1,12 @@
 #pragma once
 
 #include "app/settings.h"
+#include "document/document.h"
 
 #include <QMainWindow>
 #include <QString>
 #include <functional>
+#include <string>
 
 class QAction;
 class QTabWidget;
@@ -21,8 +23,8 @@ class KitPage;
 class MissionPage;
 
 // The main window "Form1": the pages "Mission", "Actor" and "Kit" beside the file browser, the
-// menu and its keys. It owns all file input and output: it reads a file and hands the bytes to
-// a page, and writes what a page produces. Every error of a request ends up in one error box.
+// menu and its keys. It owns the three documents the pages show, and opens and saves them.
+// Every error of a request ends up in one error box.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
@@ -35,12 +37,14 @@ public:
     enum class OpenWay { PageButton, Menu, FileList };
 
     void openFile(DocumentPage* page, const QString& path, OpenWay way);
+    // Opens a file named by the file system's bytes.
+    void openPath(DocumentPage* page, const std::string& path, OpenWay way);
     DocumentPage* currentPage() const;
     MissionPage* missionPage() const { return missionPage_; }
     ActorPage* actorPage() const { return actorPage_; }
     KitPage* kitPage() const { return kitPage_; }
     FileBrowser* fileBrowser() const { return browser_; }
-    BriefingDialog* briefingDialog() const { return briefing_; }
+    BriefingDialog* briefingDialog() const;
     AboutBox* aboutBox() const { return about_; }
 
 protected:
@@ -64,9 +68,11 @@ private:
     Dialogs& dialogs_;
     QString settingsPath_;
     Settings settings_;
+    Document missionDocument_{Kind::Mission};
+    Document actorDocument_{Kind::Actor};
+    Document kitDocument_{Kind::Kit};
     QTabWidget* pageControl_;
     FileBrowser* browser_;
-    BriefingDialog* briefing_;
     MissionPage* missionPage_;
     ActorPage* actorPage_;
     KitPage* kitPage_;

@@ -1,9 +1,8 @@
 #include "cli/commands.h"
 
 #include "cli/escape.h"
-#include "cli/fileio.h"
-#include "cli/keys.h"
-#include "cli/page.h"
+#include "document/document.h"
+#include "document/fields.h"
 #include "formats/codec.h"
 #include "formats/error.h"
 
@@ -22,7 +21,7 @@ public:
 };
 
 struct Assignment {
-    const Key* key;
+    const Field* field;
     std::string value; // UTF-8, escapes resolved
 };
 
@@ -45,27 +44,23 @@ std::vector<Assignment> parseAssignments(Kind kind, const std::vector<std::strin
         if (equals == std::string::npos)
             throw UsageError("'" + text + "' is not of the form KEY=VALUE");
         const std::string name = text.substr(0, equals);
-        const Key* key = findKey(kind, name);
-        if (!key)
+        const Field* field = findField(kind, name);
+        if (!field)
             throw UsageError("unknown key '" + name + "' for " + kindName(kind) +
                              " files (see --help)");
         const auto value = unescapeValue(std::string_view(text).substr(equals + 1));
         if (!value)
             throw UsageError("bad escape in the value of " + name +
                              " (only \\\\, \\r and \\n are escapes)");
-        assignments.push_back({key, *value});
+        assignments.push_back({field, *value});
     }
     return assignments;
 }
 
 // Applies the values in the order given, each as its field takes a pasted value.
-void applyAssignments(Page& page, const std::vector<Assignment>& assignments) {
+void applyAssignments(Document& document, const std::vector<Assignment>& assignments) {
     for (const Assignment& a : assignments)
-        a.key->set(page, utf8ToCp932OrThrow(a.value, a.key->name));
-}
-
-Page openFile(const std::string& file, Kind kind) {
-    return openPage(kind, readWholeFile(file));
+        enterValue(document, *a.field, utf8ToCp932OrThrow(a.value, a.field->key));
 }
 
 void reportError(Streams io, const std::string& file, const Error& e) {
@@ -77,29 +72,29 @@ ExitCode reportUsage(Streams io, const UsageError& e) {
     return ExitCode::Usage;
 }
 
-void printPlain(const Page& page, std::ostream& out) {
-    for (const Key& key : keysOf(page.kind))
-        out << key.name << '=' << escapeValue(cp932ToUtf8(key.get(page))) << '\n';
+void printPlain(const Document& document, std::ostream& out) {
+    for (const Field& field : fieldsOf(document.kind()))
+        out << field.key << '=' << escapeValue(cp932ToUtf8(field.get(document))) << '\n';
 }
 
-void printJson(const Page& page, std::ostream& out) {
+void printJson(const Document& document, std::ostream& out) {
     nlohmann::ordered_json object = nlohmann::ordered_json::object();
-    for (const Key& key : keysOf(page.kind))
-        object[key.name] = cp932ToUtf8(key.get(page));
+    for (const Field& field : fieldsOf(document.kind()))
+        object[field.key] = cp932ToUtf8(field.get(document));
     out << object.dump(2) << '\n';
 }
 
-// Saves the page to the target; field and write errors name the file they concern.
-ExitCode applyAndWrite(Page& page, const std::vector<Assignment>& assignments,
+// Saves the document to the target; field and write errors name the file they concern.
+ExitCode applyAndWrite(Document& document, const std::vector<Assignment>& assignments,
                        const std::string& source, const std::string& target, Streams io) {
     try {
-        applyAssignments(page, assignments);
+        applyAssignments(document, assignments);
     } catch (const Error& e) {
         reportError(io, source, e);
         return ExitCode::Failure;
     }
     try {
-        writeFileAtomically(target, savePage(page));
+        document.saveAs(target);
     } catch (const Error& e) {
         reportError(io, target, e);
         return ExitCode::Failure;
@@ -117,11 +112,11 @@ ExitCode showFile(const std::string& file, const std::string& kindOption, bool j
         return reportUsage(io, e);
     }
     try {
-        const Page page = openFile(file, kind);
+        const Document document = Document::open(kind, file);
         if (json)
-            printJson(page, io.out);
+            printJson(document, io.out);
         else
-            printPlain(page, io.out);
+            printPlain(document, io.out);
     } catch (const Error& e) {
         reportError(io, file, e);
         return ExitCode::Failure;
@@ -140,14 +135,14 @@ ExitCode setValues(const std::string& file, const std::string& output,
     } catch (const UsageError& e) {
         return reportUsage(io, e);
     }
-    Page page;
+    std::optional<Document> document;
     try {
-        page = openFile(file, kind);
+        document = Document::open(kind, file);
     } catch (const Error& e) {
         reportError(io, file, e);
         return ExitCode::Failure;
     }
-    return applyAndWrite(page, parsed, file, output.empty() ? file : output, io);
+    return applyAndWrite(*document, parsed, file, output.empty() ? file : output, io);
 }
 
 ExitCode newFile(const std::string& kindText, const std::string& output,
@@ -166,8 +161,8 @@ ExitCode newFile(const std::string& kindText, const std::string& output,
     } catch (const UsageError& e) {
         return reportUsage(io, e);
     }
-    Page page = freshPage(kind);
-    return applyAndWrite(page, parsed, output, output, io);
+    Document document(kind);
+    return applyAndWrite(document, parsed, output, output, io);
 }
 
 ExitCode checkFiles(const std::vector<std::string>& files, const std::string& kindOption,
@@ -182,7 +177,7 @@ ExitCode checkFiles(const std::vector<std::string>& files, const std::string& ki
     ExitCode result = ExitCode::Success;
     for (std::size_t i = 0; i < files.size(); ++i) {
         try {
-            openFile(files[i], kinds[i]);
+            Document::open(kinds[i], files[i]);
         } catch (const Error& e) {
             reportError(io, files[i], e);
             result = ExitCode::Failure;

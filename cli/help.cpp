@@ -1,48 +1,115 @@
 #include "cli/help.h"
 
-#include "cli/keys.h"
+#include "document/fields.h"
+
+#include <vector>
 
 namespace dorva {
 
-std::string keyListHelp(Kind kind) {
-    constexpr std::size_t width = 96;
-    const std::string indent = "    ";
-    std::string text = std::string("  ") + kindName(kind) + " keys:\n";
+namespace {
+
+constexpr std::size_t kWidth = 96;
+
+// The words wrapped into lines of at most kWidth characters, each line starting with indent.
+std::string wrap(const std::vector<std::string>& words, const std::string& indent) {
+    std::string text;
     std::string line = indent;
-    const auto& keys = keysOf(kind);
-    for (std::size_t i = 0; i < keys.size(); ++i) {
-        const std::string item = keys[i].name + (i + 1 < keys.size() ? "," : "");
-        if (line.size() > indent.size() && line.size() + 1 + item.size() > width) {
+    for (const std::string& word : words) {
+        if (line.size() > indent.size() && line.size() + 1 + word.size() > kWidth) {
             text += line + "\n";
             line = indent;
         }
         if (line.size() > indent.size())
             line += ' ';
-        line += item;
+        line += word;
     }
     return text + line + "\n";
 }
 
+std::vector<std::string> split(const std::string& sentence) {
+    std::vector<std::string> words;
+    std::size_t start = 0;
+    while (start < sentence.size()) {
+        const std::size_t space = sentence.find(' ', start);
+        const std::size_t end = space == std::string::npos ? sentence.size() : space;
+        if (end > start)
+            words.push_back(sentence.substr(start, end - start));
+        start = end + 1;
+    }
+    return words;
+}
+
+std::string joined(const std::vector<std::string>& items, const std::string& separator,
+                   const std::string& last) {
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == items.size() ? last : separator;
+        text += items[i];
+    }
+    return text;
+}
+
+// "ArmorLevel 0-3 (None, Light, Medium, Heavy)" for each list, lists with the same entries
+// named together.
+std::string listHelp() {
+    std::vector<std::pair<std::vector<std::string>, const Field*>> lists;
+    std::vector<std::string> choices;
+    for (const Kind kind : {Kind::Actor, Kind::Kit, Kind::Mission})
+        for (const Field& field : fieldsOf(kind)) {
+            if (field.type == FieldType::TextList) {
+                choices.push_back(field.key + " takes " + joined(field.entries, ", ", " or "));
+                continue;
+            }
+            if (field.type != FieldType::IndexList)
+                continue;
+            auto it = lists.begin();
+            while (it != lists.end() && it->second->entries != field.entries)
+                ++it;
+            if (it == lists.end())
+                lists.push_back({{field.key}, &field});
+            else
+                it->first.push_back(field.key);
+        }
+    std::vector<std::string> items;
+    for (const auto& [keys, field] : lists)
+        items.push_back(joined(keys, ", ", ", ") + " 0-" +
+                        std::to_string(field->entries.size() - 1) + " (" +
+                        joined(field->entries, ", ", ", ") + ")");
+    return "Lists take the entry index: " + joined(items, "; ", "; ") + ". " +
+           joined(choices, ". ", ". ") + ".";
+}
+
+} // namespace
+
+std::string keyListHelp(Kind kind) {
+    std::vector<std::string> items;
+    const auto& fields = fieldsOf(kind);
+    for (std::size_t i = 0; i < fields.size(); ++i)
+        items.push_back(fields[i].key + (i + 1 < fields.size() ? "," : ""));
+    return std::string("  ") + kindName(kind) + " keys:\n" + wrap(items, "    ");
+}
+
 std::string valueHelp() {
-    return "Values:\n"
-           "  Values are UTF-8 on the command line and in the output; files hold code page 932,\n"
-           "  and a character that code page 932 cannot hold is an error.\n"
-           "  In KEY=VALUE output and arguments a backslash is written \\\\, CR \\r and LF \\n;\n"
-           "  only BriefingText takes line breaks. show --json prints plain JSON strings.\n"
-           "  Each value is taken as if pasted into its field and the field then left:\n"
-           "  Weapon, Stamina, Stealth, Leadership: empty gives 1, above 255 gives 255;\n"
-           "  Count1, Count2: empty gives 1, above 1000 gives 1000;\n"
-           "  FogRed, FogGreen, FogBlue: empty gives 255, above 255 gives 255;\n"
-           "  FogNear, FogFar, FogSpot: empty gives 0.\n"
-           "  Flags (GrenadeLauncher, ExtraAmmo, FogOverride, DemoRequired ... GameTypes) take\n"
-           "  0 or 1 and act as a click: GrenadeLauncher=1 clears ExtraAmmo; ExtraAmmo=1 clears\n"
-           "  GrenadeLauncher and Item2 (which cannot be set while ExtraAmmo is 1) and puts 1\n"
-           "  into an empty Count2.\n"
-           "  Lists take the entry index: ArmorLevel 0-3 (None, Light, Medium, Heavy), MapSize\n"
-           "  0-3, WeatherIndex 0-7, Class0-Class5 0-3 (Demolitions, Rifleman, Sniper,\n"
-           "  Support). ClassName takes demolitions, rifleman, sniper or support. Precipitation\n"
-           "  takes Clear, Rain or Snow. MapSize and WeatherIndex can be set but a mission save\n"
-           "  does not write them.\n";
+    std::string text =
+        "Values:\n"
+        "  Values are UTF-8 on the command line and in the output; files hold code page 932,\n"
+        "  and a character that code page 932 cannot hold is an error.\n"
+        "  In KEY=VALUE output and arguments a backslash is written \\\\, CR \\r and LF \\n;\n"
+        "  only BriefingText takes line breaks. show --json prints plain JSON strings.\n"
+        "  Each value is taken as if pasted into its field and the field then left:\n";
+    const std::vector<std::string> repairs = repairHelp();
+    for (std::size_t i = 0; i < repairs.size(); ++i)
+        text += "  " + repairs[i] + (i + 1 < repairs.size() ? ";\n" : ".\n");
+    text += wrap(split("Flags (GrenadeLauncher, ExtraAmmo, FogOverride, DemoRequired ... "
+                       "GameTypes) take 0 or 1 and act as a click: GrenadeLauncher=1 clears "
+                       "ExtraAmmo; ExtraAmmo=1 clears GrenadeLauncher and Item2 (which cannot be "
+                       "set while ExtraAmmo is 1) and puts 1 into an empty Count2."),
+                 "  ");
+    text += wrap(split(listHelp() + " MapSize and WeatherIndex can be set but a mission save "
+                                    "does not write them."),
+                 "  ");
+    return text;
 }
 
 } // namespace dorva

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "cli/page.h"
+#include "document/kind.h"
 
 #include <string>
 

@@ -1,7 +1,5 @@
 #include "controls/briefingdialog.h"
 
-#include "controls/textcodec.h"
-
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -42,15 +40,15 @@ BriefingDialog::BriefingDialog(QWidget* parent)
     memo_->setFocus();
 }
 
-void BriefingDialog::setBriefingText(const std::string& bytes) {
-    memo_->setPlainText(toQString(bytes).replace("\r\n", "\n"));
+void BriefingDialog::setText(const QString& text) {
+    memo_->setPlainText(QString(text).replace("\r\n", "\n"));
 }
 
-std::string BriefingDialog::briefingText() const {
+QString BriefingDialog::text() const {
     // The raw text keeps every character as typed; only the paragraph breaks become CR LF.
     QString text = memo_->document()->toRawText();
     text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    return toBytes(text, "Briefing Text");
+    return text;
 }
 
 } // namespace dorva

@@ -1,24 +1,23 @@
 #pragma once
 
 #include <QDialog>
-#include <string>
 
 class QPlainTextEdit;
 
 namespace dorva {
 
-// "Briefing Text": holds the mission's briefing text in its memo BrfMemo for the whole run.
-// The Mission page's loader fills it, the page's "Edit" button shows it modally, and the saver
-// reads it back. "Close" and the title-bar close box both keep the edited text.
+// "Briefing Text": shows the mission's briefing text in its memo BrfMemo. The Mission page's
+// "Edit" button shows it modally, and every change goes into the mission at once, so "Close"
+// and the title-bar close box both keep the edited text.
 class BriefingDialog : public QDialog {
     Q_OBJECT
 public:
     explicit BriefingDialog(QWidget* parent = nullptr);
 
     QPlainTextEdit* memo() const { return memo_; }
-    // Code page 932 bytes with CR LF line breaks, both ways.
-    void setBriefingText(const std::string& bytes);
-    std::string briefingText() const; // throws Error for a character code page 932 lacks
+    // The text with CR LF line breaks, both ways; every other character as typed.
+    void setText(const QString& text);
+    QString text() const;
 
 private:
     QPlainTextEdit* memo_;

@@ -10,16 +10,6 @@
 
 namespace dorva {
 
-namespace {
-
-// Replaces the text by `limit` when its number is above the limit; any other number stays as
-// typed (leading zeros, 0 and negative values included).
-std::string capAt(const std::string& text, int limit, const char* limitText) {
-    return toInteger(text) > limit ? std::string(limitText) : text;
-}
-
-} // namespace
-
 bool isAcceptedFieldKey(char32_t c) {
     return (c >= U'0' && c <= U'9') || c == 8;
 }
@@ -50,20 +40,28 @@ int toInteger(const std::string& text) {
     return static_cast<int>(negative ? -magnitude : magnitude);
 }
 
+std::string repairOnLeave(const LeaveRepair& repair, const std::string& text) {
+    if (text.empty())
+        return repair.empty;
+    if (repair.limit && toInteger(text) > *repair.limit)
+        return std::to_string(*repair.limit);
+    return text;
+}
+
 std::string repairStatistic(const std::string& text) {
-    return text.empty() ? std::string("1") : capAt(text, 255, "255");
+    return repairOnLeave(kStatisticRepair, text);
 }
 
 std::string repairCount(const std::string& text) {
-    return text.empty() ? std::string("1") : capAt(text, 1000, "1000");
+    return repairOnLeave(kCountRepair, text);
 }
 
 std::string repairColour(const std::string& text) {
-    return text.empty() ? std::string("255") : capAt(text, 255, "255");
+    return repairOnLeave(kColourRepair, text);
 }
 
 std::string repairFogDistance(const std::string& text) {
-    return text.empty() ? std::string("0") : text;
+    return repairOnLeave(kFogDistanceRepair, text);
 }
 
 void setGrenadeLauncher(KitRecord& kit, bool on) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace dorva {
@@ -14,11 +15,27 @@ bool isAcceptedFieldKey(char32_t c);
 // Throws Error("'%s' は整数ではありません") for anything else.
 int toInteger(const std::string& text);
 
-// Repairs on leaving a field (texts are code page 932 bytes; errors as toInteger).
-std::string repairStatistic(const std::string& text);   // empty -> "1", above 255 -> "255"
-std::string repairCount(const std::string& text);       // empty -> "1", above 1000 -> "1000"
-std::string repairColour(const std::string& text);      // empty -> "255", above 255 -> "255"
-std::string repairFogDistance(const std::string& text); // empty -> "0"
+// What a number field does to its text when it is left: an empty text becomes `empty`, a
+// number above `limit` becomes the limit, and anything else stays as typed (leading zeros, 0
+// and negative numbers included).
+struct LeaveRepair {
+    const char* empty;
+    std::optional<int> limit;
+};
+
+inline constexpr LeaveRepair kStatisticRepair{"1", 255};
+inline constexpr LeaveRepair kCountRepair{"1", 1000};
+inline constexpr LeaveRepair kColourRepair{"255", 255};
+inline constexpr LeaveRepair kFogDistanceRepair{"0", std::nullopt};
+
+// The repaired text (code page 932 bytes). Throws Error as toInteger when a limit applies and
+// the text is no integer.
+std::string repairOnLeave(const LeaveRepair& repair, const std::string& text);
+
+std::string repairStatistic(const std::string& text);
+std::string repairCount(const std::string& text);
+std::string repairColour(const std::string& text);
+std::string repairFogDistance(const std::string& text);
 
 // The "GL" / "Ex Ammo" interlock, as a click on the check box leaves the page.
 void setGrenadeLauncher(KitRecord& kit, bool on);

@@ -1,12 +1,9 @@
 #pragma once
 
-#include "formats/actorfile.h"
 #include "pages/documentpage.h"
 
-#include <utility>
 #include <vector>
 
-class QComboBox;
 class QLineEdit;
 
 namespace dorva {
@@ -16,10 +13,7 @@ namespace dorva {
 class ActorPage : public DocumentPage {
     Q_OBJECT
 public:
-    explicit ActorPage(Dialogs& dialogs, QWidget* parent = nullptr);
-
-    void loadDocument(const std::string& bytes) override;
-    std::string outputBytes() override;
+    ActorPage(Document& document, Dialogs& dialogs, QWidget* parent = nullptr);
 
 private:
     enum class BrowseKind { Texture, Character, Model };
@@ -28,15 +22,9 @@ private:
     void buildLeftColumn();
     void addBrowseRows(QWidget* group, const std::vector<BrowseRow>& rows);
     void browse(QLineEdit* field, BrowseKind kind);
-
-    void showRecord(const ActorRecord& record);
-    ActorRecord recordFromFields() const;
-
-    QComboBox* classList_ = nullptr;  // Edit02a
-    QComboBox* armorList_ = nullptr;  // Edit03a
-    QComboBox* kitPathBox_ = nullptr; // Edit04a
-    // Every element shown in a one-line field, with its field.
-    std::vector<std::pair<ActorElement, QLineEdit*>> textFields_;
+    // A one-line field of the page, tied to its element.
+    template <typename Edit>
+    Edit* addText(QWidget* parent, const char* name, int x, int y, int width);
 
     FileDialogState textureDialog_;
     FileDialogState characterDialog_;

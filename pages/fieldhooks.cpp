@@ -1,7 +1,5 @@
 #include "pages/fieldhooks.h"
 
-#include "controls/textcodec.h"
-#include "formats/error.h"
 #include "formats/fieldrules.h"
 
 #include <QEvent>
@@ -45,36 +43,23 @@ protected:
     }
 };
 
-class LeaveRepair : public QObject {
+class LeaveAction : public QObject {
 public:
-    LeaveRepair(QLineEdit* field, FieldRepair repair, std::function<void(const QString&)> report)
-        : QObject(field), field_(field), repair_(std::move(repair)), report_(std::move(report)) {}
+    LeaveAction(QLineEdit* field, std::function<void()> action)
+        : QObject(field), action_(std::move(action)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-                apply();
+                action_();
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    void apply() {
-        try {
-            const std::string before = toBytes(field_->text(), field_->objectName().toStdString());
-            const std::string after = repair_(before);
-            if (after != before)
-                field_->setText(toQString(after));
-        } catch (const Error& e) {
-            report_(QString::fromUtf8(e.what()));
-        }
-    }
-
-    QLineEdit* field_;
-    FieldRepair repair_;
-    std::function<void(const QString&)> report_;
+    std::function<void()> action_;
 };
 
 } // namespace
@@ -83,9 +68,8 @@ void installDigitKeyFilter(QLineEdit* field) {
     field->installEventFilter(new DigitKeyFilter(field));
 }
 
-void installLeaveRepair(QLineEdit* field, FieldRepair repair,
-                        std::function<void(const QString&)> report) {
-    field->installEventFilter(new LeaveRepair(field, std::move(repair), std::move(report)));
+void installLeaveAction(QLineEdit* field, std::function<void()> action) {
+    field->installEventFilter(new LeaveAction(field, std::move(action)));
 }
 
 } // namespace dorva

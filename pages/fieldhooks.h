@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QString>
 #include <functional>
-#include <string>
 
 class QLineEdit;
 
@@ -14,11 +12,8 @@ namespace dorva {
 // usual, and pasting from the context menu is not filtered.
 void installDigitKeyFilter(QLineEdit* field);
 
-// When the focus moves from the field to another control, the field's text (as code page 932
-// bytes) is replaced by repair(text). When repair throws Error, the text stays and report gets
-// the message. Losing the focus to another window does not count as leaving.
-using FieldRepair = std::function<std::string(const std::string&)>;
-void installLeaveRepair(QLineEdit* field, FieldRepair repair,
-                        std::function<void(const QString&)> report);
+// Runs action when the focus moves from the field to another control. Losing the focus to
+// another window or to a pop-up does not count as leaving.
+void installLeaveAction(QLineEdit* field, std::function<void()> action);
 
 } // namespace dorva

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "formats/missionfile.h"
 #include "pages/documentpage.h"
 
-#include <string>
 #include <vector>
 
 class QCheckBox;
@@ -17,57 +15,36 @@ class BriefingDialog;
 class ColorButton;
 
 // The "Mission" page: map, weather and fog settings, briefing and mission properties of a
-// mission file. The page keeps the loaded document text; saving writes the fields into it and
-// leaves everything else as it was. The briefing text lives in the briefing dialog.
+// mission file. Saving writes the values into the mission's document text and leaves
+// everything else in it as it was. The briefing text is edited in the briefing dialog.
 class MissionPage : public DocumentPage {
     Q_OBJECT
 public:
-    MissionPage(Dialogs& dialogs, BriefingDialog& briefing, QWidget* parent = nullptr);
+    MissionPage(Document& document, Dialogs& dialogs, QWidget* parent = nullptr);
 
-    void loadDocument(const std::string& bytes) override;
-    std::string outputBytes() override;
+    void settleEdits() override;
+    // The briefing dialog, made the first time it is needed.
+    BriefingDialog* briefingDialog();
 
 private:
-    struct TextField {
-        QLineEdit* edit;
-        std::string MissionRecord::*value;
-    };
-    struct FlagBox {
-        QCheckBox* box;
-        bool MissionRecord::*value;
-    };
-
     void buildMapProperties();
     void buildBriefing();
     void buildMissionProperties();
     void placeShellControls();
-    QComboBox* addList(QWidget* group, const QString& name, const QStringList& entries, int x,
-                       int y, int width);
-    std::vector<QComboBox*> lists() const;
-    QLineEdit* addTextField(QWidget* group, const char* name, std::string MissionRecord::*value,
-                            bool numeric, int x, int y, int width);
-    QCheckBox* addFlag(QWidget* group, const char* name, const QString& caption,
-                       bool MissionRecord::*value, int x, int y, int width);
+    QComboBox* addList(QWidget* group, const QString& name, int x, int y, int width);
+    QLineEdit* addTextField(QWidget* group, const char* name, bool numeric, int x, int y,
+                            int width);
+    QCheckBox* addFlag(QWidget* group, const char* name, const QString& caption, int x, int y,
+                       int width);
 
-    void showRecord(const MissionRecord& record);
-    MissionRecord record() const;
-    Precipitation precipitation() const;
-    void showPrecipitation(Precipitation p);
-    void applyFogOverride(bool on);
-    void applyPrecipitation();
+    void showRest() override;
     QColor fogColour() const;
     void chooseFogColour();
 
-    BriefingDialog& briefing_;
-    std::string text_;
-    std::vector<TextField> textFields_;
-    std::vector<FlagBox> flags_;
+    BriefingDialog* briefing_ = nullptr;
     std::vector<QLineEdit*> fogFields_;
     std::vector<QLineEdit*> colourFields_;
-    QComboBox* mapSize_ = nullptr;
-    QComboBox* weatherIndex_ = nullptr;
-    std::vector<QComboBox*> classes_;
-    QCheckBox* fog_ = nullptr;
+    std::vector<QComboBox*> lists_;
     QRadioButton* clear_ = nullptr;
     QRadioButton* rain_ = nullptr;
     QRadioButton* snow_ = nullptr;

@@ -19,6 +19,14 @@ void showFieldText(QLineEdit* field, const QString& text) {
     field->setCursorPosition(0);
 }
 
+void setInputEnabled(QWidget* field, bool on) {
+    field->setEnabled(on);
+    const QPalette surroundings = field->parentWidget()->palette();
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, surroundings.color(on ? QPalette::Base : QPalette::Button));
+    field->setPalette(palette);
+}
+
 void placeShellControls(DocumentPage* page, int y, QWidget* lastField) {
     page->openButton()->setGeometry(kPageMargin, y, 75, 25);
     page->saveButton()->setGeometry(kPageMargin + 80, y, 75, 25);

@@ -33,6 +33,10 @@ Field* addField(QWidget* parent, const char* name, int x, int y, int width) {
 // Shows text in a one-line field from its start, as a file name is read best.
 void showFieldText(QLineEdit* field, const QString& text);
 
+// Enables or disables an input field; an enabled one has the window colour, a disabled one the
+// button face. Its text stays.
+void setInputEnabled(QWidget* field, bool on);
+
 // Puts "Open", "Save", "Save as..." and the status field in one block at y, and makes them
 // the last stops after lastField when tabbing through the page.
 void placeShellControls(DocumentPage* page, int y, QWidget* lastField);

@@ -45,8 +45,8 @@ void shootMainWindow(const QString& dir) {
         save(window, dir, "mainwindow-nolist.png");
 
         dorva::BriefingDialog& briefing = *window.briefingDialog();
-        briefing.setBriefingText("Infiltrate the dam and secure the control room.{p}\r\n"
-                                 "\x83\x7e\x83\x56\x83\x87\x83\x93\x8a\x4a\x8e\x6e{p}\r\n");
+        briefing.setText(QString::fromUtf8("Infiltrate the dam and secure the control room.{p}\r\n"
+                                           "ミッション開始{p}\r\n"));
         briefing.show();
         save(briefing, dir, "briefingdialog.png");
         briefing.hide();

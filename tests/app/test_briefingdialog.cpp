@@ -1,5 +1,6 @@
 #include "controls/aboutbox.h"
 #include "controls/briefingdialog.h"
+#include "controls/textcodec.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -24,20 +25,20 @@ TEST(BriefingDialog, EveryBytePairRoundTrips) {
     }
     text += "\r\n  end ";
     BriefingDialog dialog;
-    dialog.setBriefingText(text);
-    const std::string back = dialog.briefingText();
+    dialog.setText(dorva::toQString(text));
+    const std::string back = dorva::toBytes(dialog.text(), "Briefing Text");
     ASSERT_EQ(back.size(), text.size());
     EXPECT_TRUE(back == text);
 
     dialog.memo()->setPlainText(QString::fromUtf8("\u20ac"));
-    EXPECT_THROW(dialog.briefingText(), std::exception);
+    EXPECT_THROW(dorva::toBytes(dialog.text(), "Briefing Text"), std::exception);
 }
 
 TEST(BriefingDialog, EnterBreaksTheLineAndCloseKeepsTheText) {
     BriefingDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), "Briefing Text");
     EXPECT_EQ(dialog.findChild<QLabel*>("Label1")->text(), QString::fromUtf8("{p}\u3000で改行"));
-    dialog.setBriefingText("ab");
+    dialog.setText("ab");
     dialog.show();
     QPlainTextEdit* memo = dialog.findChild<QPlainTextEdit*>("BrfMemo");
     ASSERT_NE(memo, nullptr);
@@ -46,14 +47,14 @@ TEST(BriefingDialog, EnterBreaksTheLineAndCloseKeepsTheText) {
     QTest::keyClick(memo, Qt::Key_Return);
     QTest::keyClicks(memo, "cd");
     EXPECT_TRUE(dialog.isVisible());
-    EXPECT_EQ(dialog.briefingText(), "ab\r\ncd");
+    EXPECT_EQ(dialog.text(), "ab\r\ncd");
 
     QPushButton* close = dialog.findChild<QPushButton*>("ButtonOK");
     ASSERT_NE(close, nullptr);
     QTest::mouseClick(close, Qt::LeftButton);
     EXPECT_FALSE(dialog.isVisible());
     EXPECT_EQ(dialog.result(), QDialog::Rejected);
-    EXPECT_EQ(dialog.briefingText(), "ab\r\ncd");
+    EXPECT_EQ(dialog.text(), "ab\r\ncd");
 }
 
 TEST(AboutBox, ShowsVersionAndClosesOnEnter) {

@@ -1,15 +1,17 @@
 #include "cli/escape.h"
-#include "cli/fileio.h"
-#include "formats/error.h"
 #include "runcli.h"
 #include "testfiles.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace dorva::test {
 namespace {
+
+namespace fs = std::filesystem;
 
 TEST(CliEscape, RoundTripsEveryByteSequence) {
     for (const std::string value : {"", "plain", "a\\b", "\r\n", "\\n", "x\\\\r\ny", "\\"})
@@ -19,25 +21,47 @@ TEST(CliEscape, RoundTripsEveryByteSequence) {
         EXPECT_FALSE(unescapeValue(bad).has_value()) << bad;
 }
 
-TEST(CliFileIo, WriteReplacesThroughSymbolicLinks) {
+// An output that is no regular file is refused, and stays what it was.
+TEST(CliWrite, RefusesOutputsThatAreNoRegularFiles) {
     const TempFolder dir;
-    const std::string target = dir.path("real.kit");
-    const std::string link = dir.path("link.kit");
-    testfiles::writeFile(target, "old");
-    std::filesystem::create_symlink(target, link);
-    writeFileAtomically(link, "new\r\n");
-    EXPECT_TRUE(std::filesystem::is_symlink(link));
-    EXPECT_EQ(testfiles::readFile(target), "new\r\n");
+    const std::string fifo = dir.path("pipe.kit");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    fs::create_symlink("/proc/self/fd/1", dir.path("out.kit"));
+    for (const std::string& out : {fifo, dir.path("out.kit"), std::string("/dev/null")}) {
+        SCOPED_TRACE(out);
+        const CliResult r = runCli({"new", "kit", "-o", out, "KitTexture=t.rsb"});
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_EQ(r.err, out + ": ファイル " + out + " を作成できません.\n");
+    }
+    EXPECT_TRUE(fs::is_fifo(fifo));
+    EXPECT_TRUE(fs::is_symlink(dir.path("out.kit")));
+    EXPECT_TRUE(fs::is_character_file("/dev/null"));
 }
 
-TEST(CliFileIo, ReadRefusesWhatIsNoFile) {
-    EXPECT_THROW(readWholeFile("/dev/null/none"), Error);
-    EXPECT_THROW(readWholeFile("/"), Error);
+class CliWritePermissions : public ::testing::Test {
+protected:
+    void SetUp() override {
+        if (::geteuid() == 0)
+            GTEST_SKIP() << "root may write anything; run as a normal user to test permissions";
+    }
+};
+
+TEST_F(CliWritePermissions, AReadOnlyFileIsRefusedAndAFileInALockedFolderSaved) {
     const TempFolder dir;
-    EXPECT_THROW(writeFileAtomically(dir.path("a") + "/", "x"), Error);
-    const std::string empty = dir.path("empty.atr");
-    testfiles::writeFile(empty, "");
-    EXPECT_EQ(readWholeFile(empty), "");
+    const std::string readOnly = dir.path("ro.kit");
+    fs::copy_file(dataFile("rifle.kit"), readOnly);
+    ::chmod(readOnly.c_str(), 0444);
+    const CliResult refused = runCli({"set", readOnly, "Count1=5"});
+    EXPECT_EQ(refused.exitCode, 1);
+    EXPECT_EQ(refused.err, readOnly + ": ファイル " + readOnly + " を作成できません.\n");
+    EXPECT_EQ(testfiles::readFile(readOnly), testfiles::readFile(dataFile("rifle.kit")));
+
+    fs::create_directory(dir.path("game"));
+    const std::string shared = dir.path("game/rifle.kit");
+    fs::copy_file(dataFile("rifle.kit"), shared);
+    ::chmod(dir.path("game").c_str(), 0555);
+    EXPECT_EQ(runCli({"set", shared, "Count1=5"}).exitCode, 0);
+    EXPECT_EQ(shownValue(runCli({"show", shared}).out, "Count1"), "5");
 }
 
 } // namespace

@@ -13,18 +13,6 @@ extern char** environ;
 
 namespace dorva::test {
 
-TempFolder::TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "dorva-cli-XXXXXX").string();
-    if (!::mkdtemp(pattern.data()))
-        throw std::runtime_error("cannot make a temporary folder");
-    root_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-    std::error_code ignored;
-    std::filesystem::remove_all(root_, ignored);
-}
-
 std::string dataFile(const std::string& name) {
     return std::string(DORVA_TEST_DATA) + "/" + name;
 }

@@ -1,0 +1,162 @@
+#include "document/document.h"
+
+#include "document/fields.h"
+#include "document/filereader.h"
+#include "document/filewriter.h"
+#include "formats/codec.h"
+#include "formats/doctext.h"
+#include "formats/error.h"
+
+#include <sys/stat.h>
+
+namespace dorva {
+
+namespace {
+
+bool sameTime(const std::timespec& a, const std::timespec& b) {
+    return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+} // namespace
+
+Document::Document(Kind kind) : kind_(kind) {
+    saved_ = output();
+}
+
+Document Document::fromBytes(Kind kind, std::string_view bytes) {
+    Document document(kind);
+    std::string text = normalizeLineBreaks(bytes);
+    switch (kind) {
+    case Kind::Actor:
+        document.actor_ = loadActor(text);
+        break;
+    case Kind::Kit:
+        document.kit_ = loadKit(text);
+        break;
+    case Kind::Mission:
+        document.mission_ = loadMission(text);
+        document.missionText_ = std::move(text);
+        break;
+    }
+    document.saved_ = document.output();
+    return document;
+}
+
+Document Document::open(Kind kind, const std::string& path) {
+    // The time is taken before the bytes: a change in between then shows as a change later.
+    struct stat info {};
+    const bool known = ::stat(path.c_str(), &info) == 0;
+    const std::string bytes = readFile(path);
+    Document document = fromBytes(kind, bytes);
+    document.path_ = path;
+    document.openedPath_ = path;
+    document.disk_.bytes = bytes;
+    if (known) {
+        document.disk_.size = static_cast<long long>(info.st_size);
+        document.disk_.modified = info.st_mtim;
+    }
+    return document;
+}
+
+const Document::Unwritable* Document::unwritable(const Field& field) const {
+    // What was typed is gone once the field's value was changed by other means, or once a rule
+    // disabled and emptied the field.
+    if (field.enabled && !field.enabled(*this))
+        return nullptr;
+    for (const Unwritable& u : unwritable_)
+        if (u.field == &field)
+            return field.get(*this) == u.held ? &u : nullptr;
+    return nullptr;
+}
+
+void Document::setText(const Field& field, std::string_view utf8) {
+    for (auto it = unwritable_.begin(); it != unwritable_.end(); ++it)
+        if (it->field == &field) {
+            unwritable_.erase(it);
+            break;
+        }
+    std::string badChar;
+    if (const auto bytes = utf8ToCp932(utf8, &badChar)) {
+        field.set(*this, *bytes);
+        return;
+    }
+    unwritable_.push_back({&field, std::string(utf8), field.get(*this), badChar});
+}
+
+std::string Document::text(const Field& field) const {
+    if (const Unwritable* u = unwritable(field))
+        return u->typed;
+    return cp932ToUtf8(field.get(*this));
+}
+
+std::string Document::output() const {
+    for (const Field& field : fieldsOf(kind_))
+        if (const Unwritable* u = unwritable(field))
+            throw Error(messageCannotEncode(fieldLabel(field), u->badChar));
+    switch (kind_) {
+    case Kind::Actor:
+        return saveActor(actor_);
+    case Kind::Kit:
+        return saveKit(kit_);
+    case Kind::Mission:
+        break;
+    }
+    return saveMission(mission_, missionText_);
+}
+
+bool Document::modified() const {
+    if (!canSaveAs())
+        return false;
+    try {
+        return output() != saved_;
+    } catch (const Error&) {
+        return true;
+    }
+}
+
+void Document::write(const std::string& path) {
+    const std::string bytes = output();
+    // The mission saver edits the document text itself, as the page's memo is edited in place.
+    if (kind_ == Kind::Mission)
+        missionText_ = bytes;
+    writeFile(path, bytes);
+    saved_ = bytes;
+    remember(path, bytes);
+}
+
+void Document::remember(const std::string& path, const std::string& bytes) {
+    struct stat info {};
+    disk_ = DiskState{};
+    disk_.bytes = bytes;
+    if (::stat(path.c_str(), &info) == 0) {
+        disk_.size = static_cast<long long>(info.st_size);
+        disk_.modified = info.st_mtim;
+    }
+}
+
+void Document::save() {
+    write(path_);
+}
+
+void Document::saveAs(const std::string& path) {
+    write(path);
+    path_ = path;
+}
+
+bool Document::changedOnDisk() const {
+    if (!hasFile())
+        return false;
+    struct stat info {};
+    if (::stat(path_.c_str(), &info) != 0)
+        return true;
+    if (static_cast<long long>(info.st_size) == disk_.size &&
+        sameTime(info.st_mtim, disk_.modified))
+        return false;
+    try {
+        return readFile(path_) != disk_.bytes;
+    } catch (const Error&) {
+        return true;
+    }
+}
+
+} // namespace dorva

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "document/kind.h"
+#include "formats/actorfile.h"
+#include "formats/kitfile.h"
+#include "formats/missionfile.h"
+
+#include <ctime>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace dorva {
+
+struct Field;
+
+// One open file of the editor, or the fresh page of a kind: its values, the file it belongs
+// to and what it would write. The editor's pages and dorva-cli both work on documents. Paths
+// are the file system's bytes. Values are code page 932 bytes.
+class Document {
+public:
+    // A fresh page, as before any file is opened.
+    explicit Document(Kind kind);
+
+    // Reads and loads the file at path. Throws Error when it cannot be read or loaded; nothing
+    // is made then.
+    static Document open(Kind kind, const std::string& path);
+    // Loads a file's bytes as read, line breaks not yet normalised; no file is named.
+    static Document fromBytes(Kind kind, std::string_view bytes);
+
+    Kind kind() const { return kind_; }
+    // The file Save writes; empty while the page has no file.
+    const std::string& path() const { return path_; }
+    // The file last opened into the page (Save as does not change it).
+    const std::string& openedPath() const { return openedPath_; }
+    bool hasFile() const { return !path_.empty(); }
+    // Whether Save as works: a mission needs a file to edit.
+    bool canSaveAs() const { return hasFile() || kind_ != Kind::Mission; }
+
+    ActorRecord& actor() { return actor_; }
+    const ActorRecord& actor() const { return actor_; }
+    KitRecord& kit() { return kit_; }
+    const KitRecord& kit() const { return kit_; }
+    MissionRecord& mission() { return mission_; }
+    const MissionRecord& mission() const { return mission_; }
+    // The mission's document text, which a save edits.
+    const std::string& missionText() const { return missionText_; }
+
+    // Puts typed text (UTF-8) into a field. Text that code page 932 cannot hold leaves the
+    // value as it was and stops every save until the field holds text it can; text() gives
+    // back what was typed meanwhile.
+    void setText(const Field& field, std::string_view utf8);
+    // The field's value as its control shows it, in UTF-8.
+    std::string text(const Field& field) const;
+    // False while the field holds typed text that code page 932 cannot hold.
+    bool holdsWritableText(const Field& field) const { return unwritable(field) == nullptr; }
+
+    // The bytes a save would write now. Throws Error naming the first field whose text code
+    // page 932 cannot hold. Changes nothing.
+    std::string output() const;
+    // Whether a save would write something else than it would have right after the last open
+    // or save. A mission without a file is never modified: it cannot be saved.
+    bool modified() const;
+
+    // Writes output() to path(). Throws Error; the document keeps its file and state then.
+    void save();
+    // Writes output() to path, which becomes the document's file.
+    void saveAs(const std::string& path);
+
+    // Whether the file on disk no longer holds what was last read from or written to it:
+    // changed, replaced or deleted since. False while the document has no file.
+    bool changedOnDisk() const;
+
+private:
+    struct Unwritable {
+        const Field* field;
+        std::string typed;   // UTF-8
+        std::string held;    // the value the field held when it was typed
+        std::string badChar; // UTF-8
+    };
+    // What was last read from or written to the file.
+    struct DiskState {
+        long long size = -1;
+        std::timespec modified{};
+        std::string bytes;
+    };
+
+    void write(const std::string& path);
+    const Unwritable* unwritable(const Field& field) const;
+    void remember(const std::string& path, const std::string& bytes);
+
+    Kind kind_;
+    std::string path_;
+    std::string openedPath_;
+    ActorRecord actor_;
+    KitRecord kit_;
+    MissionRecord mission_;
+    std::string missionText_;
+    std::vector<Unwritable> unwritable_;
+    std::string saved_; // output() right after the last open or save
+    DiskState disk_;
+};
+
+} // namespace dorva

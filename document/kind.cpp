@@ -1,0 +1,70 @@
+#include "document/kind.h"
+
+#include <cctype>
+
+namespace dorva {
+
+namespace {
+
+constexpr Kind kKinds[] = {Kind::Mission, Kind::Actor, Kind::Kit};
+
+} // namespace
+
+const char* kindName(Kind kind) {
+    switch (kind) {
+    case Kind::Actor:
+        return "actor";
+    case Kind::Kit:
+        return "kit";
+    case Kind::Mission:
+        break;
+    }
+    return "mission";
+}
+
+std::optional<Kind> kindFromName(std::string_view name) {
+    for (const Kind kind : kKinds)
+        if (name == kindName(kind))
+            return kind;
+    return std::nullopt;
+}
+
+const char* kindCaption(Kind kind) {
+    switch (kind) {
+    case Kind::Actor:
+        return "Actor";
+    case Kind::Kit:
+        return "Kit";
+    case Kind::Mission:
+        break;
+    }
+    return "Mission";
+}
+
+const char* kindExtension(Kind kind) {
+    switch (kind) {
+    case Kind::Actor:
+        return "atr";
+    case Kind::Kit:
+        return "kit";
+    case Kind::Mission:
+        break;
+    }
+    return "mis";
+}
+
+std::optional<Kind> kindFromExtension(std::string_view path) {
+    const std::size_t dot = path.rfind('.');
+    const std::size_t slash = path.rfind('/');
+    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
+        return std::nullopt;
+    std::string extension(path.substr(dot + 1));
+    for (char& c : extension)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (const Kind kind : kKinds)
+        if (extension == kindExtension(kind))
+            return kind;
+    return std::nullopt;
+}
+
+} // namespace dorva

@@ -1,0 +1,25 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace dorva {
+
+// The three kinds of data file, in the order of the editor's pages.
+enum class Kind { Mission, Actor, Kit };
+
+// "actor", "kit" or "mission": the name dorva-cli takes.
+const char* kindName(Kind kind);
+std::optional<Kind> kindFromName(std::string_view name);
+
+// "Actor", "Kit" or "Mission": the caption of the kind's page.
+const char* kindCaption(Kind kind);
+
+// The kind a file name's extension stands for: .atr, .kit or .mis in any letter case.
+std::optional<Kind> kindFromExtension(std::string_view path);
+
+// The extension a save dialog adds ("atr", "kit" or "mis").
+const char* kindExtension(Kind kind);
+
+} // namespace dorva
