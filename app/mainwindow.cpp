@@ -183,6 +183,18 @@ DocumentPage* MainWindow::currentPage() const {
     return static_cast<DocumentPage*>(pageControl_->currentWidget());
 }
 
+DocumentPage* MainWindow::pageOf(Kind kind) const {
+    switch (kind) {
+    case Kind::Actor:
+        return actorPage_;
+    case Kind::Kit:
+        return kitPage_;
+    case Kind::Mission:
+        break;
+    }
+    return missionPage_;
+}
+
 void MainWindow::pageShown() {
     DocumentPage* page = currentPage();
     browser_->setMask(page->fileMask());

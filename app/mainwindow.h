@@ -40,6 +40,8 @@ public:
     // Opens a file named by the file system's bytes.
     void openPath(DocumentPage* page, const std::string& path, OpenWay way);
     DocumentPage* currentPage() const;
+    // The page that shows files of the kind.
+    DocumentPage* pageOf(Kind kind) const;
     MissionPage* missionPage() const { return missionPage_; }
     ActorPage* actorPage() const { return actorPage_; }
     KitPage* kitPage() const { return kitPage_; }

@@ -57,8 +57,12 @@ void DocumentPage::reportError(const QString& message) {
 }
 
 void DocumentPage::showDocument() {
+    showValues(true);
+}
+
+void DocumentPage::showValues(bool newDocument) {
     showing_ = true;
-    showBindings();
+    showBindings(newDocument);
     statusField_->setText(utf8(pathText(document_.path())));
     showRest();
     showing_ = false;
@@ -68,11 +72,11 @@ void DocumentPage::change(const std::function<void()>& write) {
     if (showing_)
         return;
     write();
-    showDocument();
+    showValues(false);
     emit edited();
 }
 
-void DocumentPage::showBindings() {
+void DocumentPage::showBindings(bool newDocument) {
     // Only controls whose value differs are touched, so the one being edited keeps its cursor
     // and undo history.
     for (const Binding& b : bindings_) {
@@ -87,9 +91,13 @@ void DocumentPage::showBindings() {
             box->setChecked(f.get(document_) == "1");
         } else if (auto* list = qobject_cast<QComboBox*>(b.control)) {
             const QString value = toQString(f.get(document_));
-            if (f.type == FieldType::TextList && list->currentText() != value)
+            const bool text = f.type == FieldType::TextList;
+            if ((text ? list->currentText() : listIndexText(list)) == value &&
+                !(newDocument && hasUnselectedExtraEntry(list)))
+                continue;
+            if (text)
                 showListText(list, value);
-            else if (f.type == FieldType::IndexList && listIndexText(list) != value)
+            else
                 showListIndex(list, value);
         }
     }

@@ -88,7 +88,9 @@ private:
         const Field* field;
     };
 
-    void showBindings();
+    // A new document also drops the values a list kept for the previous one.
+    void showValues(bool newDocument);
+    void showBindings(bool newDocument);
     void repairOnLeave(QLineEdit* edit, const Field& field);
 
     const PageFileKind kind_;

@@ -45,6 +45,13 @@ void showListIndex(QComboBox* list, const QString& text) {
         selectExtraEntry(list, text);
 }
 
+bool hasUnselectedExtraEntry(const QComboBox* list) {
+    for (int i = 0; i < list->count(); ++i)
+        if (isExtra(list, i) && i != list->currentIndex())
+            return true;
+    return false;
+}
+
 QString listIndexText(const QComboBox* list) {
     const int index = list->currentIndex();
     return isExtra(list, index) ? list->itemText(index) : QString::number(index);

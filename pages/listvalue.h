@@ -16,6 +16,10 @@ void showListText(QComboBox* list, const QString& text);
 // Selects the entry whose index is the decimal number text, or an extra entry holding text.
 void showListIndex(QComboBox* list, const QString& text);
 
+// Whether the list holds an extra entry that is not selected, which the next value shown
+// removes.
+bool hasUnselectedExtraEntry(const QComboBox* list);
+
 // The selected index in decimal, or the extra entry's text when that is selected.
 QString listIndexText(const QComboBox* list);
 

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 #include <QPushButton>
+#include <unistd.h>
 
 using dorva::DocumentPage;
 using namespace shelltesting;
@@ -100,10 +101,10 @@ TEST_F(MainWindowTest, CtrlSDoesNothingUntilAFileIsOpen) {
     const QString path = temp.file("a.atr", kKinds[Actor].sample);
     dialogs.openAnswers.push_back(path);
     QTest::keyClick(window.get(), Qt::Key_O, Qt::ControlModifier);
-    EXPECT_EQ(page(Actor)->filePath(), QDir::toNativeSeparators(path));
+    EXPECT_EQ(page(Actor)->statusField()->text(), QDir::toNativeSeparators(path));
     ASSERT_TRUE(QFile::remove(path));
     QTest::keyClick(window.get(), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(temp.read("a.atr"), QByteArray::fromStdString(page(Actor)->outputBytes()));
+    EXPECT_EQ(temp.read("a.atr"), QByteArray::fromStdString(page(Actor)->document().output()));
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
@@ -117,8 +118,8 @@ TEST_F(MainWindowTest, SaveAsWithoutOpenFileWritesThePageOutputAndMakesItTheOpen
         dialogs.saveAnswers.push_back(path);
         action("N3")->trigger();
         EXPECT_EQ(temp.read(QString("new_") + kind.fileName),
-                  QByteArray::fromStdString(p->outputBytes()));
-        EXPECT_EQ(p->filePath(), QDir::toNativeSeparators(path));
+                  QByteArray::fromStdString(p->document().output()));
+        EXPECT_EQ(p->statusField()->text(), QDir::toNativeSeparators(path));
         EXPECT_TRUE(p->saveButton()->isEnabled());
         EXPECT_TRUE(action("N2")->isEnabled());
         EXPECT_EQ(dialogs.saveSuffixes.last(), p->defaultSuffix());
@@ -155,7 +156,7 @@ TEST_F(MainWindowTest, EachWayOfOpeningEnablesItsControls) {
             } else {
                 emit browser()->fileSelected(path, kind.mask);
             }
-            EXPECT_EQ(p->filePath(), QDir::toNativeSeparators(path));
+            EXPECT_EQ(p->statusField()->text(), QDir::toNativeSeparators(path));
             EXPECT_TRUE(p->saveButton()->isEnabled());
             EXPECT_TRUE(action("N2")->isEnabled());
             EXPECT_EQ(p->saveAsButton()->isEnabled(), !mission || way != List);
@@ -176,7 +177,7 @@ TEST_F(MainWindowTest, FailedOpenChangesNothing) {
     DocumentPage* mission = page(Mission);
     const QString good = temp.file("good.mis", kKinds[Mission].sample);
     emit browser()->fileSelected(good, "*.mis");
-    const std::string output = mission->outputBytes();
+    const std::string output = mission->document().output();
 
     const QString missing = temp.path("missing.mis");
     const struct {
@@ -195,9 +196,9 @@ TEST_F(MainWindowTest, FailedOpenChangesNothing) {
         dialogs.openAnswers.push_back(row.path);
         mission->openButton()->click();
         EXPECT_EQ(dialogs.errors, QStringList{row.error});
-        EXPECT_EQ(mission->filePath(), QDir::toNativeSeparators(good));
+        EXPECT_EQ(mission->statusField()->text(), QDir::toNativeSeparators(good));
         EXPECT_FALSE(mission->saveAsButton()->isEnabled());
-        EXPECT_EQ(mission->outputBytes(), output);
+        EXPECT_EQ(mission->document().output(), output);
     }
 }
 
@@ -210,7 +211,39 @@ TEST_F(MainWindowTest, FailedSaveKeepsTheOpenFileAndShowsTheError) {
     page(Kit)->saveAsButton()->click();
     EXPECT_EQ(dialogs.errors, QStringList{QString::fromUtf8("ファイル %1 を作成できません")
                                               .arg(QDir::toNativeSeparators(target))});
-    EXPECT_EQ(page(Kit)->filePath(), QDir::toNativeSeparators(path));
+    EXPECT_EQ(page(Kit)->statusField()->text(), QDir::toNativeSeparators(path));
+}
+
+// The editor refuses what dorva-cli refuses, and saves what it saves.
+class MainWindowPermissions : public ShellTest {
+protected:
+    void SetUp() override {
+        if (::geteuid() == 0)
+            GTEST_SKIP() << "root may write anything; run as a normal user to test permissions";
+    }
+};
+
+TEST_F(MainWindowPermissions, AReadOnlyFileIsRefusedAndAFileInALockedFolderSaved) {
+    start();
+    const QString readOnly = temp.file("ro.kit", kKinds[Kit].sample);
+    QFile::setPermissions(readOnly, QFile::ReadOwner);
+    temp.folder("game");
+    const QString shared = temp.file("game/k.kit", kKinds[Kit].sample);
+    QFile::setPermissions(temp.path("game"), QFile::ReadOwner | QFile::ExeOwner);
+
+    emit browser()->fileSelected(readOnly, "*.kit");
+    page(Kit)->saveButton()->click();
+    EXPECT_EQ(dialogs.errors, QStringList{QString::fromUtf8("ファイル %1 を作成できません")
+                                              .arg(QDir::toNativeSeparators(readOnly))});
+    EXPECT_EQ(temp.read("ro.kit"), kKinds[Kit].sample);
+
+    dialogs.errors.clear();
+    emit browser()->fileSelected(shared, "*.kit");
+    page(Kit)->saveButton()->click();
+    EXPECT_TRUE(dialogs.errors.isEmpty());
+    EXPECT_EQ(temp.read("game/k.kit"), QByteArray::fromStdString(page(Kit)->document().output()));
+    QFile::setPermissions(temp.path("game"),
+                          QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
 TEST_F(MainWindowTest, F12TogglesTheFileListAndTheWidth) {

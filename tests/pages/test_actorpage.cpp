@@ -38,7 +38,7 @@ class ActorPageTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { dorva::applyUiFont(); }
 
-    ActorPageTest() : page(dialogs) {
+    ActorPageTest() : page(document, dialogs) {
         page.resize(629, 415); // the page area inside the main window
         page.show();
         QApplication::setActiveWindow(&page);
@@ -50,7 +50,7 @@ protected:
     void click(const QString& name) {
         QTest::mouseClick(child<QPushButton>(&page, name), Qt::LeftButton);
     }
-    bool saved(const char* text) { return page.outputBytes().find(text) != std::string::npos; }
+    bool saved(const char* text) { return output(page).find(text) != std::string::npos; }
     // Every value the page shows, by control name.
     std::map<QString, QString> snapshot() {
         std::map<QString, QString> values;
@@ -62,6 +62,7 @@ protected:
     }
 
     RecordingDialogs dialogs;
+    dorva::Document document{dorva::Kind::Actor};
     ActorPage page;
 };
 
@@ -112,16 +113,16 @@ TEST_F(ActorPageTest, NothingClippedOrOverlapping) {
 
 TEST_F(ActorPageTest, LoadFillsEveryFieldAndAnUneditedSaveGivesTheBytesBack) {
     const std::string bytes = fullFile();
-    page.loadDocument(bytes);
+    load(page, bytes);
     for (const auto& [name, value] : fullFileFields())
         EXPECT_EQ(field(name)->text(), value) << name.toStdString();
     EXPECT_EQ(list("Edit02a")->currentText(), "sniper");
     EXPECT_EQ(list("Edit03a")->currentText(), "Medium");
     EXPECT_EQ(list("Edit04a")->currentText(), "heavy-weapons");
-    EXPECT_EQ(page.outputBytes(), bytes);
+    EXPECT_EQ(output(page), bytes);
 
     // Elements the next file lacks empty their fields.
-    page.loadDocument("<ActorFile>\n\t<ActorName>b</ActorName>\n</ActorFile>\n");
+    load(page, "<ActorFile>\n\t<ActorName>b</ActorName>\n</ActorFile>\n");
     for (const auto& entry : fullFileFields()) {
         if (entry.first != "Edit01a") {
             EXPECT_EQ(field(entry.first)->text(), "") << entry.first.toStdString();
@@ -148,24 +149,24 @@ TEST_F(ActorPageTest, EditedFieldsAreSavedAsTyped) {
     click("Button3");
     click("Button19");
 
-    EXPECT_EQ(page.outputBytes(), testfiles::crlf({
-                                      "<ActorFile>",
-                                      "\t<VersionNumber>1.00</VersionNumber>",
-                                      "\t<ArmorLevel>3</ArmorLevel>",
-                                      "\t<ActorName>Sato</ActorName>",
-                                      "\t<ClassName>rifleman</ClassName>",
-                                      "\t<ModelFace>sato.rsb</ModelFace>",
-                                      "\t<BlinkFaceName></BlinkFaceName>",
-                                      "\t<KitPath>custom/kit</KitPath>",
-                                      "\t<ModelName>sato_body.chr</ModelName>",
-                                      "\t<Weapon>255</Weapon>",
-                                      "\t<Stamina>1</Stamina>",
-                                      "\t<Stealth>1</Stealth>",
-                                      "\t<Leadership>1</Leadership>",
-                                      "\t<ScaleY>120</ScaleY>",
-                                      "\t<HeadAttachment>cap.qob</HeadAttachment>",
-                                      "</ActorFile>",
-                                  }));
+    EXPECT_EQ(output(page), testfiles::crlf({
+                                "<ActorFile>",
+                                "\t<VersionNumber>1.00</VersionNumber>",
+                                "\t<ArmorLevel>3</ArmorLevel>",
+                                "\t<ActorName>Sato</ActorName>",
+                                "\t<ClassName>rifleman</ClassName>",
+                                "\t<ModelFace>sato.rsb</ModelFace>",
+                                "\t<BlinkFaceName></BlinkFaceName>",
+                                "\t<KitPath>custom/kit</KitPath>",
+                                "\t<ModelName>sato_body.chr</ModelName>",
+                                "\t<Weapon>255</Weapon>",
+                                "\t<Stamina>1</Stamina>",
+                                "\t<Stealth>1</Stealth>",
+                                "\t<Leadership>1</Leadership>",
+                                "\t<ScaleY>120</ScaleY>",
+                                "\t<HeadAttachment>cap.qob</HeadAttachment>",
+                                "</ActorFile>",
+                            }));
 }
 
 TEST_F(ActorPageTest, NumberFieldsTakeOnlyDigitsByTyping) {
@@ -243,31 +244,31 @@ TEST_F(ActorPageTest, BrowseButtonsFillTheirFieldsThroughOneDialogPerKind) {
 }
 
 TEST_F(ActorPageTest, FailedLoadLeavesEveryFieldAsItWas) {
-    page.loadDocument(fullFile());
+    load(page, fullFile());
     const auto before = snapshot();
     for (const char* bad : {"<ActorName>x</ActorName><ArmorLevel>x</ArmorLevel>",
                             "<ActorName>y</ActorName><ArmorLevel></ArmorLevel>"}) {
-        EXPECT_THROW(page.loadDocument(bad), dorva::Error);
+        EXPECT_THROW(load(page, bad), dorva::Error);
         EXPECT_EQ(snapshot(), before);
     }
 }
 
 TEST_F(ActorPageTest, ValuesTheListsLackAreShownAndKept) {
-    page.loadDocument(testfiles::crlf({"<ActorFile>", "\t<ClassName>medic</ClassName>",
-                                       "\t<ArmorLevel>7</ArmorLevel>", "</ActorFile>"}));
+    load(page, testfiles::crlf({"<ActorFile>", "\t<ClassName>medic</ClassName>",
+                                "\t<ArmorLevel>7</ArmorLevel>", "</ActorFile>"}));
     EXPECT_EQ(list("Edit02a")->currentText(), "medic");
     EXPECT_EQ(list("Edit03a")->currentText(), "7");
     EXPECT_TRUE(saved("<ClassName>medic</ClassName>"));
     EXPECT_TRUE(saved("<ArmorLevel>7</ArmorLevel>"));
 
     // An empty class is a value of its own, and matching is exact.
-    page.loadDocument("<ClassName></ClassName><ArmorLevel>1</ArmorLevel>");
+    load(page, "<ClassName></ClassName><ArmorLevel>1</ArmorLevel>");
     EXPECT_EQ(list("Edit02a")->currentText(), "");
     EXPECT_EQ(list("Edit02a")->count(), 5);
     EXPECT_EQ(list("Edit03a")->currentText(), "Light");
     EXPECT_EQ(list("Edit03a")->count(), 4);
     EXPECT_TRUE(saved("<ClassName></ClassName>"));
-    page.loadDocument("<ClassName>Sniper</ClassName>");
+    load(page, "<ClassName>Sniper</ClassName>");
     EXPECT_EQ(list("Edit02a")->currentText(), "Sniper");
     EXPECT_TRUE(saved("<ClassName>Sniper</ClassName>"));
 
@@ -275,7 +276,7 @@ TEST_F(ActorPageTest, ValuesTheListsLackAreShownAndKept) {
     list("Edit02a")->setCurrentIndex(2);
     EXPECT_TRUE(saved("<ClassName>sniper</ClassName>"));
 
-    page.loadDocument(fullFile());
+    load(page, fullFile());
     EXPECT_EQ(list("Edit02a")->count(), 4);
     EXPECT_EQ(list("Edit03a")->count(), 4);
 }
@@ -283,11 +284,11 @@ TEST_F(ActorPageTest, ValuesTheListsLackAreShownAndKept) {
 TEST_F(ActorPageTest, TextCodePage932LacksStopsTheSaveNamingTheField) {
     const QString hangul = QString::fromUtf8("x\xea\xb0\x80");
     for (const char* name : {"Edit01a", "Edit29a", "Edit05a"}) {
-        page.loadDocument(fullFile());
+        load(page, fullFile());
         field(name)->setText(hangul);
         expectSaveStopsAt(page, name);
     }
-    page.loadDocument(fullFile());
+    load(page, fullFile());
     list("Edit04a")->setEditText(hangul);
     expectSaveStopsAt(page, "Edit04a");
 }

@@ -18,7 +18,7 @@ class KitPageTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { dorva::applyUiFont(); }
 
-    KitPageTest() : page(dialogs) {
+    KitPageTest() : page(document, dialogs) {
         page.resize(629, 415); // the page area inside the main window
         page.show();
         QApplication::setActiveWindow(&page);
@@ -49,6 +49,7 @@ protected:
     }
 
     RecordingDialogs dialogs;
+    dorva::Document document{dorva::Kind::Kit};
     KitPage page;
 };
 
@@ -94,18 +95,19 @@ TEST_F(KitPageTest, LoadFillsEveryFieldAndAnUneditedSaveGivesTheBytesBack) {
     };
     for (const auto& f : files) {
         SCOPED_TRACE(f.file);
-        page.loadDocument(kitFile(f.file));
+        load(page, kitFile(f.file));
         EXPECT_EQ(texts(), f.texts);
         expectSecondItemEnabled(f.secondItem);
-        EXPECT_EQ(page.outputBytes(), kitFile(f.file));
+        EXPECT_EQ(output(page), kitFile(f.file));
     }
 
     // A file with only the second slot leaves nothing of the previous one.
-    page.loadDocument(testfiles::crlf(
-        {"<KitFile>", "\t<VersionNumber>1.000000</VersionNumber>",
-         "\t<KitTexture>t.rsb</KitTexture>", "\t<Firearm SlotNumber = \"1\">",
-         "\t\t<VersionNumber>1.000000</VersionNumber>", "\t\t<ItemFileName>m9.gun</ItemFileName>",
-         "\t\t<MagazineCount>2</MagazineCount>", "\t</Firearm>", "</KitFile>"}));
+    load(page,
+         testfiles::crlf({"<KitFile>", "\t<VersionNumber>1.000000</VersionNumber>",
+                          "\t<KitTexture>t.rsb</KitTexture>", "\t<Firearm SlotNumber = \"1\">",
+                          "\t\t<VersionNumber>1.000000</VersionNumber>",
+                          "\t\t<ItemFileName>m9.gun</ItemFileName>",
+                          "\t\t<MagazineCount>2</MagazineCount>", "\t</Firearm>", "</KitFile>"}));
     EXPECT_EQ(texts(), QStringList({"t.rsb", "", "", "m9.gun", "2", "-", "-"}));
 }
 
@@ -118,28 +120,28 @@ TEST_F(KitPageTest, EditedFieldsAreSavedAsTyped) {
     click("Button28");
     retype(field("Edit04k"), "");
     click("GLCheckBox");
-    EXPECT_EQ(page.outputBytes(), testfiles::crlf({
-                                      "<KitFile>",
-                                      "\t<VersionNumber>1.000000</VersionNumber>",
-                                      "\t<KitTexture>camo.rsb</KitTexture>",
-                                      "\t<ThrownItem SlotNumber = \"0\">",
-                                      "\t\t<VersionNumber>1.000000</VersionNumber>",
-                                      "\t\t<ItemFileName>flashbang.prj</ItemFileName>",
-                                      "\t\t<Count>1000</Count>",
-                                      "\t\t<GrenadeLauncher>1</GrenadeLauncher>",
-                                      "\t</ThrownItem>",
-                                      "\t<Firearm SlotNumber = \"1\">",
-                                      "\t\t<VersionNumber>1.000000</VersionNumber>",
-                                      "\t\t<ItemFileName>ak47.gun</ItemFileName>",
-                                      "\t\t<MagazineCount>1</MagazineCount>",
-                                      "\t</Firearm>",
-                                      "</KitFile>",
-                                  }));
+    EXPECT_EQ(output(page), testfiles::crlf({
+                                "<KitFile>",
+                                "\t<VersionNumber>1.000000</VersionNumber>",
+                                "\t<KitTexture>camo.rsb</KitTexture>",
+                                "\t<ThrownItem SlotNumber = \"0\">",
+                                "\t\t<VersionNumber>1.000000</VersionNumber>",
+                                "\t\t<ItemFileName>flashbang.prj</ItemFileName>",
+                                "\t\t<Count>1000</Count>",
+                                "\t\t<GrenadeLauncher>1</GrenadeLauncher>",
+                                "\t</ThrownItem>",
+                                "\t<Firearm SlotNumber = \"1\">",
+                                "\t\t<VersionNumber>1.000000</VersionNumber>",
+                                "\t\t<ItemFileName>ak47.gun</ItemFileName>",
+                                "\t\t<MagazineCount>1</MagazineCount>",
+                                "\t</Firearm>",
+                                "</KitFile>",
+                            }));
 
     // With extra ammo the second slot's count is written into the first slot.
     click("AmmoCheckBox");
     retype(field("Edit04k"), "12");
-    const std::string saved = page.outputBytes();
+    const std::string saved = output(page);
     EXPECT_NE(saved.find("\t\t<Count>1000</Count>\r\n\t\t<ExtraAmmo>12</ExtraAmmo>\r\n"
                          "\t</ThrownItem>\r\n</KitFile>"),
               std::string::npos)
@@ -148,7 +150,7 @@ TEST_F(KitPageTest, EditedFieldsAreSavedAsTyped) {
 }
 
 TEST_F(KitPageTest, GrenadeLauncherAndExtraAmmoExcludeEachOther) {
-    page.loadDocument(kitFile("both.kit")); // GL set, second item medkit.itm count 3
+    load(page, kitFile("both.kit")); // GL set, second item medkit.itm count 3
 
     click("AmmoCheckBox");
     EXPECT_EQ(texts(), QStringList({"迷彩_tex1.rsb", "m16.gun", "5", "", "3", "-", "Ex"}));
@@ -185,10 +187,10 @@ TEST_F(KitPageTest, GrenadeLauncherAndExtraAmmoExcludeEachOther) {
 }
 
 TEST_F(KitPageTest, ClearButtonsEmptyTheirItemAndCountOnly) {
-    page.loadDocument(kitFile("both.kit"));
+    load(page, kitFile("both.kit"));
     click("Button27");
     EXPECT_EQ(texts(), QStringList({"迷彩_tex1.rsb", "", "", "medkit.itm", "3", "GL", "-"}));
-    page.loadDocument(kitFile("extraammo.kit"));
+    load(page, kitFile("extraammo.kit"));
     click("Button29");
     EXPECT_EQ(texts(), QStringList({"tex2.rsb", "mp5.gun", "6", "", "", "-", "Ex"}));
 }
@@ -226,7 +228,7 @@ TEST_F(KitPageTest, BrowseButtonsPutTheNameAndShareOneDialogPerKind) {
 
 TEST_F(KitPageTest, TextCodePage932LacksStopsTheSaveNamingTheField) {
     for (const char* name : {"Edit05k", "Edit01k", "Edit02k", "Edit03k", "Edit04k"}) {
-        page.loadDocument(kitFile("both.kit"));
+        load(page, kitFile("both.kit"));
         field(name)->setText(QString::fromUtf8("\xea\xb0\x80"));
         expectSaveStopsAt(page, name);
     }

@@ -94,7 +94,7 @@ const std::string kNoFog = "<Mission>\r\n\t<Engine>\r\n\t\t<Wind>5</Wind>\r\n\t<
 
 class MissionPageTest : public ::testing::Test {
 protected:
-    MissionPageTest() : page(dialogs, briefing) {}
+    MissionPageTest() : page(document, dialogs) {}
 
     QLineEdit* edit(const char* name) { return child<QLineEdit>(&page, name); }
     QCheckBox* box(const char* name) { return child<QCheckBox>(&page, name); }
@@ -119,8 +119,9 @@ protected:
     }
 
     FakeDialogs dialogs;
-    BriefingDialog briefing;
+    dorva::Document document{dorva::Kind::Mission};
     MissionPage page;
+    BriefingDialog& briefing = *page.briefingDialog();
 };
 
 TEST_F(MissionPageTest, FreshPageShowsTheDefaults) {
@@ -225,7 +226,7 @@ TEST(MissionPageLayout, NothingClippedOrOverlapping) {
 }
 
 TEST_F(MissionPageTest, LoadFillsEveryField) {
-    page.loadDocument(cp932(kSample));
+    load(page, cp932(kSample));
     const std::map<const char*, std::string> texts = {
         {"Edit01m", "env\\forest01.env"},
         {"Edit02m", "shots\\forest"},
@@ -277,16 +278,16 @@ TEST_F(MissionPageTest, LoadFillsEveryField) {
 
 TEST_F(MissionPageTest, UneditedSaveGivesTheFileBack) {
     const std::string bytes = cp932(kSample);
-    page.loadDocument(bytes);
-    EXPECT_EQ(page.outputBytes(), bytes);
-    EXPECT_EQ(page.outputBytes(), bytes);
+    load(page, bytes);
+    EXPECT_EQ(output(page), bytes);
+    EXPECT_EQ(output(page), bytes);
 
     // Bare LF line breaks come back as CR LF, nothing else changes.
     std::string lf = bytes;
     for (std::size_t p = lf.find("\r\n"); p != std::string::npos; p = lf.find("\r\n", p))
         lf.erase(p, 1);
-    page.loadDocument(lf);
-    EXPECT_EQ(page.outputBytes(), bytes);
+    load(page, lf);
+    EXPECT_EQ(output(page), bytes);
 
     // Values with blanks and line breaks, empty forms and a repeated tag travel unchanged.
     const std::string odd =
@@ -295,17 +296,17 @@ TEST_F(MissionPageTest, UneditedSaveGivesTheFileBack) {
                            {"<MapShots>shots\\forest</MapShots>", "<MapShots/>"},
                            {"<TimeText>05:30", "<TimeText>\t05:30"},
                            {"</Properties>", "\t<Name>x</Name>\r\n</Properties>"}});
-    page.loadDocument(cp932(odd));
+    load(page, cp932(odd));
     EXPECT_EQ(edit("Edit06m")->text(), " 12\r\n");
     EXPECT_EQ(edit("Edit03m")->text(), QString::fromUtf8("\r\n\t森 の村 "));
     EXPECT_EQ(edit("Edit02m")->text(), "");
     // The empty form is the one thing the format itself completes.
-    EXPECT_EQ(page.outputBytes(), cp932(replaced(odd, {{"<MapShots/>", "<MapShots></MapShots>"}})));
+    EXPECT_EQ(output(page), cp932(replaced(odd, {{"<MapShots/>", "<MapShots></MapShots>"}})));
 }
 
 TEST_F(MissionPageTest, UserEditsAreWrittenIntoTheDocument) {
     showActive();
-    page.loadDocument(cp932(kSample));
+    load(page, cp932(kSample));
     retype(edit("Edit03m"), QString::fromUtf8("湖の村"));
     click(box("CheckMT"));
     click(box("CheckDemoReq"));
@@ -334,31 +335,31 @@ TEST_F(MissionPageTest, UserEditsAreWrittenIntoTheDocument) {
                            {"<CombatPoints>250", "<CombatPoints>2500"},
                            {"<Class1>1", "<Class1>2"},
                            {"<Team>0", "<Team>1"}});
-    EXPECT_EQ(page.outputBytes(), cp932(expected));
+    EXPECT_EQ(output(page), cp932(expected));
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
 TEST_F(MissionPageTest, FogOverrideSwitchedOnInsertsTheElement) {
     showActive();
-    page.loadDocument(cp932(kNoFog));
+    load(page, cp932(kNoFog));
     click(box("CheckFog"));
     retype(edit("Edit09m"), "500");
     retype(edit("Edit10m"), "75");
     dialogs.colorAnswers.push_back(QColor(1, 2, 3));
     click(fogButton());
-    EXPECT_EQ(page.outputBytes(), "<Mission>\r\n\t<Engine>\r\n"
-                                  "\t\t<Snow>0</Snow>\r\n"
-                                  "\t\t<Rain>0</Rain>\r\n"
-                                  "\t\t<Weather></Weather>\r\n"
-                                  "\t\t<Wind>5</Wind>\r\n"
-                                  "\t\t<FogOverride Near = \"0\" Far = \"500\" Red = \"1\" Green = "
-                                  "\"2\" Blue = \"3\" Spot = \"75\"/>\r\n"
-                                  "\t</Engine>\r\n</Mission>\r\n");
+    EXPECT_EQ(output(page), "<Mission>\r\n\t<Engine>\r\n"
+                            "\t\t<Snow>0</Snow>\r\n"
+                            "\t\t<Rain>0</Rain>\r\n"
+                            "\t\t<Weather></Weather>\r\n"
+                            "\t\t<Wind>5</Wind>\r\n"
+                            "\t\t<FogOverride Near = \"0\" Far = \"500\" Red = \"1\" Green = "
+                            "\"2\" Blue = \"3\" Spot = \"75\"/>\r\n"
+                            "\t</Engine>\r\n</Mission>\r\n");
 }
 
 TEST_F(MissionPageTest, NumberFieldsTakeOnlyDigitsAndFogFieldsAreRepairedOnLeaving) {
     showActive();
-    page.loadDocument(cp932(kSample));
+    load(page, cp932(kSample));
     expectDigitKeysOnly(&page, {"Edit06m", "ColorEdit01"}, "Edit01m");
     expectLeaveRules(&page, dialogs,
                      {
@@ -377,7 +378,7 @@ TEST_F(MissionPageTest, NumberFieldsTakeOnlyDigitsAndFogFieldsAreRepairedOnLeavi
 
 TEST_F(MissionPageTest, FogSwitchAndWeatherButtonsEnableTheirFields) {
     showActive();
-    page.loadDocument(cp932(kNoFog));
+    load(page, cp932(kNoFog));
     edit("Edit05m")->setText("30");
     click(box("CheckFog"));
     expectFogFields(true);
@@ -405,14 +406,14 @@ TEST_F(MissionPageTest, FogSwitchAndWeatherButtonsEnableTheirFields) {
     }
 
     // Loading a file without fog and with Clear greys the fields again.
-    page.loadDocument(cp932(kNoFog));
+    load(page, cp932(kNoFog));
     EXPECT_TRUE(radio("RadioButton1")->isChecked());
     EXPECT_FALSE(edit("Edit05m")->isEnabled());
     expectFogFields(false);
 }
 
 TEST_F(MissionPageTest, ColourDialogFillsTheColourFields) {
-    page.loadDocument(cp932(kSample));
+    load(page, cp932(kSample));
     edit("ColorEdit01")->setText("012");
     edit("ColorEdit02")->setText("300");
     edit("ColorEdit03")->setText("x");
@@ -429,16 +430,15 @@ TEST_F(MissionPageTest, ColourDialogFillsTheColourFields) {
     EXPECT_EQ(edit("ColorEdit02")->text(), "128");
     EXPECT_EQ(edit("ColorEdit03")->text(), "7");
     EXPECT_EQ(fogButton()->color(), QColor(0, 128, 7));
-    EXPECT_NE(page.outputBytes().find("Red = \"0\" Green = \"128\" Blue = \"7\""),
-              std::string::npos);
+    EXPECT_NE(output(page).find("Red = \"0\" Green = \"128\" Blue = \"7\""), std::string::npos);
 
-    page.loadDocument(cp932(kNoFog));
+    load(page, cp932(kNoFog));
     EXPECT_EQ(fogButton()->color(), QColor(255, 255, 255));
 }
 
 TEST_F(MissionPageTest, FailedLoadChangesNothing) {
     showActive();
-    page.loadDocument(cp932(kSample));
+    load(page, cp932(kSample));
     retype(edit("Edit18m"), QString::fromUtf8("改名"));
     const auto snapshot = [this] {
         QStringList state;
@@ -452,14 +452,14 @@ TEST_F(MissionPageTest, FailedLoadChangesNothing) {
         return state;
     };
     const QStringList before = snapshot();
-    const std::string afterEdit = page.outputBytes();
+    const std::string afterEdit = output(page);
     for (const std::string bad :
          {"<MapName>x</MapName><MapSize>x</MapSize><BriefingText>y</BriefingText>",
           "<Coop>q</Coop><Name>n</Name><Class0>3</Class0><FogOverride", "<DemoRequired>"}) {
         SCOPED_TRACE(bad);
-        EXPECT_THROW(page.loadDocument(bad), Error);
+        EXPECT_THROW(load(page, bad), Error);
         EXPECT_EQ(snapshot(), before);
-        EXPECT_EQ(page.outputBytes(), afterEdit);
+        EXPECT_EQ(output(page), afterEdit);
     }
 }
 
@@ -468,19 +468,19 @@ TEST_F(MissionPageTest, ListValuesWithoutEntryAreKept) {
     const std::string odd = replaced(
         kSample,
         {{"<MapSize>2", "<MapSize>9"}, {"<Class3>2", "<Class3>7"}, {"<Class5>0", "<Class5>8"}});
-    page.loadDocument(cp932(odd));
+    load(page, cp932(odd));
     EXPECT_EQ(list("Edit07m")->currentText(), "9");
     EXPECT_EQ(list("Edit24m")->currentText(), "7");
     EXPECT_EQ(list("Edit24m")->count(), 5);
-    EXPECT_EQ(page.outputBytes(), cp932(odd));
+    EXPECT_EQ(output(page), cp932(odd));
 
     // Picking a real entry replaces the value; the other kept value stays.
     list("Edit24m")->setCurrentIndex(1);
     retype(list("Edit26m"), "nonsense");
     EXPECT_EQ(list("Edit26m")->currentText(), "8");
-    EXPECT_EQ(page.outputBytes(), cp932(replaced(odd, {{"<Class3>7", "<Class3>1"}})));
+    EXPECT_EQ(output(page), cp932(replaced(odd, {{"<Class3>7", "<Class3>1"}})));
 
-    page.loadDocument(cp932(kSample));
+    load(page, cp932(kSample));
     for (const char* name : {"Edit07m", "Edit24m", "Edit26m"})
         EXPECT_EQ(list(name)->count(), 4) << name;
     EXPECT_EQ(list("Edit24m")->currentText(), "Sniper");
@@ -488,11 +488,11 @@ TEST_F(MissionPageTest, ListValuesWithoutEntryAreKept) {
 
 TEST_F(MissionPageTest, CharacterWithoutCodeGivesAnErrorNamingTheField) {
     const std::string bytes = cp932(kSample);
-    page.loadDocument(bytes);
+    load(page, bytes);
     edit("Edit18m")->setText(QString::fromUtf8("Café"));
     expectSaveStopsAt(page, "Edit18m");
     edit("Edit18m")->setText(QString::fromUtf8("夜明けの森"));
-    EXPECT_EQ(page.outputBytes(), bytes);
+    EXPECT_EQ(output(page), bytes);
 }
 
 TEST(MissionPageInMainWindow, OpenEditSaveWritesTheFile) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "app/mainwindow.h"
+#include "document/document.h"
+#include "document/fields.h"
 #include "fakedialogs.h"
 #include "formats/error.h"
 #include "pages/documentpage.h"
@@ -114,15 +116,32 @@ inline void expectDigitKeysOnly(QWidget* page, std::initializer_list<const char*
     EXPECT_EQ(plain->text(), "a-.1");
 }
 
-// A character that code page 932 lacks, put into the named field, stops the save with an
-// error naming that field.
-inline void expectSaveStopsAt(dorva::DocumentPage& page, const QString& field) {
-    SCOPED_TRACE(field.toStdString());
+// Puts a document of these bytes (as read from a file) in the page's place and shows it.
+inline void load(dorva::DocumentPage& page, const std::string& bytes) {
+    page.document() = dorva::Document::fromBytes(page.document().kind(), bytes);
+    page.showDocument();
+}
+
+// What a Save on the page writes now.
+inline std::string output(dorva::DocumentPage& page) {
+    page.settleEdits();
+    return page.document().output();
+}
+
+// A character that code page 932 lacks, put into the control, stops the save with an error
+// naming the field as the user sees it: its page and caption, never the control's name.
+inline void expectSaveStopsAt(dorva::DocumentPage& page, const QString& control) {
+    SCOPED_TRACE(control.toStdString());
+    const dorva::Field* field =
+        dorva::findFieldByControl(page.document().kind(), control.toStdString());
+    ASSERT_NE(field, nullptr);
     try {
-        page.outputBytes();
+        output(page);
         ADD_FAILURE() << "saved";
     } catch (const dorva::Error& e) {
-        EXPECT_NE(std::string(e.what()).find(field.toStdString()), std::string::npos) << e.what();
+        const std::string message = e.what();
+        EXPECT_EQ(message.rfind(dorva::fieldLabel(*field) + " の文字 '", 0), 0u) << message;
+        EXPECT_EQ(message.find(control.toStdString()), std::string::npos) << message;
     }
 }
 

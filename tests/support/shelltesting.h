@@ -3,6 +3,7 @@
 #include "app/filebrowser.h"
 #include "app/mainwindow.h"
 #include "fakedialogs.h"
+#include "document/document.h"
 #include "pages/documentpage.h"
 
 #include <QAction>
