@@ -2,6 +2,7 @@
 
 #include "app/filebrowser.h"
 #include "app/fileio.h"
+#include "app/filemask.h"
 #include "app/pagecontrol.h"
 #include "app/uifont.h"
 #include "controls/aboutbox.h"
@@ -215,6 +216,22 @@ void MainWindow::openFile(DocumentPage* page, const QString& path, OpenWay way) 
         saveAsItem_->setEnabled(true);
     page->statusField()->setText(QDir::toNativeSeparators(fullPath));
     page->fileOpened(fullPath);
+}
+
+void MainWindow::openFiles(const QStringList& paths) {
+    for (const QString& path : paths) {
+        request([&] {
+            for (int tab = 0; tab < pageControl_->count(); ++tab) {
+                auto* page = static_cast<DocumentPage*>(pageControl_->widget(tab));
+                if (matchesFileMask(page->fileMask(), QFileInfo(path).fileName())) {
+                    pageControl_->setCurrentWidget(page);
+                    openFile(page, path, OpenWay::Menu);
+                    return;
+                }
+            }
+            throw Error(messageCannotOpen(QDir::toNativeSeparators(path).toStdString()));
+        });
+    }
 }
 
 void MainWindow::save(DocumentPage* page) {

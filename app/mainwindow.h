@@ -35,6 +35,9 @@ public:
     enum class OpenWay { PageButton, Menu, FileList };
 
     void openFile(DocumentPage* page, const QString& path, OpenWay way);
+    // Opens each file as "Open(&O)" would in the page its extension names, and shows the page of
+    // the last one. A file that fails shows its error and the others still open.
+    void openFiles(const QStringList& paths);
     DocumentPage* currentPage() const;
     MissionPage* missionPage() const { return missionPage_; }
     ActorPage* actorPage() const { return actorPage_; }
