@@ -27,8 +27,15 @@ TEST_F(OpenFilesTest, OpensEachFileInThePageOfItsKindAndShowsThePageOfTheLast) {
         QStringList opened; // status field per tab: Mission, Actor, Kit
         QStringList errors;
     } rows[] = {
-        {"each kind, in any letter case", {actor, kit, mission}, Mission, {mission, actor, kit}, {}},
-        {"a missing and an unknown file", {kit, gone, notes}, Actor, {"", "", kit},
+        {"each kind, in any letter case",
+         {actor, kit, mission},
+         Mission,
+         {mission, actor, kit},
+         {}},
+        {"a missing and an unknown file",
+         {kit, gone, notes},
+         Actor,
+         {"", "", kit},
          {cannotOpen(gone), cannotOpen(notes)}},
     };
     for (const auto& row : rows) {
