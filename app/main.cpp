@@ -37,7 +37,7 @@ int main(int argc, char** argv) {
     if (line.exitCode)
         return printAndEnd(line);
     // The name of the desktop entry, so that the desktop ties the window to its entry and icon.
-    QGuiApplication::setDesktopFileName("io.github.dorva.Dorva");
+    QGuiApplication::setDesktopFileName(DORVA_APP_ID);
     dorva::QtDialogs dialogs;
     const auto window = dorva::createEditor(dialogs);
     window->show();
