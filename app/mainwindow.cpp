@@ -232,6 +232,19 @@ void MainWindow::openPath(DocumentPage* page, const std::string& path, OpenWay w
         saveAsItem_->setEnabled(true);
 }
 
+void MainWindow::openFiles(const QStringList& paths) {
+    for (const QString& path : paths) {
+        request([&] {
+            const std::string bytes = QFile::encodeName(path).toStdString();
+            const std::optional<Kind> kind = kindFromExtension(bytes);
+            if (!kind)
+                throw Error(messageCannotOpen(QDir::toNativeSeparators(path).toStdString()));
+            pageControl_->setCurrentWidget(pageOf(*kind));
+            openFile(pageOf(*kind), path, OpenWay::Menu);
+        });
+    }
+}
+
 void MainWindow::save(DocumentPage* page) {
     if (!page->document().hasFile())
         return;

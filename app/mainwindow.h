@@ -39,6 +39,9 @@ public:
     void openFile(DocumentPage* page, const QString& path, OpenWay way);
     // Opens a file named by the file system's bytes.
     void openPath(DocumentPage* page, const std::string& path, OpenWay way);
+    // Opens each file as "Open(&O)" would in the page its extension names, and shows the page of
+    // the last one. A file that fails shows its error and the others still open.
+    void openFiles(const QStringList& paths);
     DocumentPage* currentPage() const;
     // The page that shows files of the kind.
     DocumentPage* pageOf(Kind kind) const;

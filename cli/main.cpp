@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "cli/help.h"
+#include "formats/version.h"
 
 #include <CLI/CLI.hpp>
 
@@ -17,6 +18,7 @@ int main(int argc, char** argv) {
                  "(.mis) files.",
                  "dorva-cli"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", std::string("dorva-cli ") + kVersion);
     app.footer("Exit codes: 0 success, 1 a load, value or write error, 2 a usage error.\n" +
                kindHelp + "\n\n" + valueHelp() + "\nKeys:\n" + allKeys);
 

@@ -1,5 +1,7 @@
 #include "controls/aboutbox.h"
 
+#include "formats/version.h"
+
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -26,7 +28,7 @@ AboutBox::AboutBox(QWidget* parent)
     product->move(10, 16);
     product->adjustSize();
 
-    auto* version = new QLabel("Version 0.41", panel);
+    auto* version = new QLabel(QString("Version %1").arg(kVersion), panel);
     version->setObjectName("Version");
     version->adjustSize();
     // A font wider than the one the box was laid out for would push the text past the edge.
