@@ -2,8 +2,10 @@
 
 #include "app/filebrowser.h"
 #include "app/fileio.h"
+#include "app/localpath.h"
 #include "app/pagecontrol.h"
 #include "app/uifont.h"
+#include "app/windowplacement.h"
 #include "controls/aboutbox.h"
 #include "controls/briefingdialog.h"
 #include "controls/dialogs.h"
@@ -15,10 +17,12 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QWindow>
 
 namespace dorva {
@@ -41,8 +45,8 @@ QAction* makeAction(QObject* owner, const QString& name, const QString& caption,
 
 } // namespace
 
-MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QString& startFolder,
-                       QWidget* parent)
+MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QByteArray& startFolder,
+                       const QByteArray& shortcutPath, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
@@ -78,7 +82,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QStr
 
     buildMenu();
     connect(browser_, &FileBrowser::fileSelected, this, &MainWindow::openFromFileList);
-    restoreSettings(startFolder);
+    restoreSettings(startFolder, shortcutPath);
     connect(pageControl_, &QTabWidget::currentChanged, this, &MainWindow::pageShown);
     about_ = new AboutBox(this);
     placeWindow(QPoint(settings_.left, settings_.top));
@@ -88,11 +92,16 @@ void MainWindow::placeWindow(const QPoint& topLeft) {
     // The stored position is the outer window's, title bar and border included. A window system
     // that adds the frame only when the window is mapped would otherwise put the inside there,
     // and the window would creep by the frame's height at every start. The size is settled
-    // first, since a later change of geometry would place the inside again.
-    move(topLeft);
+    // first, since a later change of geometry would place the inside again. A position that
+    // no screen shows any more (another monitor, another resolution) is brought back.
     layout()->activate();
+    QList<QRect> screens; // the primary one first, as the application lists them
+    for (QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    const QPoint at = reachablePosition(QRect(topLeft, frameGeometry().size()), screens);
+    move(at);
     winId();
-    windowHandle()->setFramePosition(topLeft);
+    windowHandle()->setFramePosition(at);
 }
 
 void MainWindow::addPage(DocumentPage* page, const QString& objectName, const QString& caption) {
@@ -153,8 +162,8 @@ void MainWindow::buildMenu() {
             [this] { about_->exec(); });
 }
 
-void MainWindow::restoreSettings(const QString& startFolder) {
-    browser_->loadShortcuts(QDir(startFolder).filePath("shortcut.ini"));
+void MainWindow::restoreSettings(const QByteArray& startFolder, const QByteArray& shortcutPath) {
+    request([&] { browser_->loadShortcuts(shortcutPath); });
     Settings defaults;
     defaults.lastDir = startFolder;
     settings_ = loadSettings(settingsPath_, defaults);
@@ -163,18 +172,18 @@ void MainWindow::restoreSettings(const QString& startFolder) {
     // The page's mask goes to the browser before its folder, so the folder is listed once.
     pageShown();
 
-    // A remembered folder that has gone away falls back quietly to the start folder.
-    bool inFolder = false;
-    if (!settings_.lastDir.isEmpty() && QFileInfo(settings_.lastDir).isDir()) {
+    // The first folder that can be entered, quietly: a remembered folder that has gone away,
+    // or a start in a folder that was deleted or may not be read, still leaves a working
+    // browser and no error box before the window shows.
+    for (const QByteArray& folder :
+         {settings_.lastDir, startFolder, homeFolder(), QByteArray("/")}) {
         try {
-            browser_->setFolder(settings_.lastDir);
-            inFolder = true;
+            browser_->setFolder(folder);
+            break;
         } catch (const Error&) {
         }
     }
-    if (!inFolder)
-        request([&] { browser_->setFolder(startFolder); });
-    browser_->setShortcutText(QDir::toNativeSeparators(browser_->folder()));
+    browser_->setShortcutText(shownPath(browser_->folder()));
 }
 
 DocumentPage* MainWindow::currentPage() const {
@@ -238,12 +247,13 @@ void MainWindow::saveAs(DocumentPage* page) {
     saveItem_->setEnabled(true);
 }
 
-void MainWindow::openFromFileList(const QString& path, const QString& mask) {
+void MainWindow::openFromFileList(const QByteArray& path, const QString& mask) {
     for (DocumentPage* page :
          {static_cast<DocumentPage*>(actorPage_), static_cast<DocumentPage*>(missionPage_),
           static_cast<DocumentPage*>(kitPage_)}) {
         if (mask == page->fileMask()) {
-            request([&] { openFile(page, path, OpenWay::FileList); });
+            // The file reading finds the name again in the form the folder holds it.
+            request([&] { openFile(page, shownPath(path), OpenWay::FileList); });
             return;
         }
     }
@@ -266,6 +276,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     settings_.top = pos().y();
     settings_.left = pos().x();
     settings_.lastTab = pageControl_->currentIndex();
+    // Only a folder the browser has entered is stored: empty keeps the stored one.
     settings_.lastDir = browser_->folder();
     // The window closes even when the settings cannot be written.
     saveSettings(settingsPath_, settings_);
