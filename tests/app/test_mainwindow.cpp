@@ -26,7 +26,7 @@ TEST_F(MainWindowTest, FirstStartUsesDefaultsAndExitWritesWhereTheUserWas) {
     }
     EXPECT_EQ(tabs()->currentIndex(), Mission);
     const QString folder = QDir(temp.path()).absolutePath();
-    EXPECT_EQ(browser()->folder(), folder);
+    EXPECT_EQ(browser()->folder(), bytesOf(folder));
     EXPECT_EQ(browser()->mask(), "*.mis");
     // The shortcut list comes from the start folder; its box shows the folder.
     auto* combo = w.findChild<QComboBox*>("ShortCutCombo");
@@ -74,13 +74,16 @@ TEST_F(MainWindowTest, RestoresPositionPageAndFolder) {
         EXPECT_EQ(window->pos(), QPoint(50, 40));
         EXPECT_EQ(tabs()->currentIndex(), row.tab);
         EXPECT_EQ(browser()->mask(), row.mask);
-        EXPECT_EQ(browser()->folder(), row.folder);
+        EXPECT_EQ(browser()->folder(), bytesOf(row.folder));
     }
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
 TEST_F(MainWindowTest, ClosesWhenSettingsCannotBeWritten) {
-    window = std::make_unique<dorva::MainWindow>(dialogs, temp.path("gone/dorva.ini"), temp.path());
+    // Below a file, no folder can be made.
+    temp.file("file");
+    window = std::make_unique<dorva::MainWindow>(dialogs, temp.path("file/dorva.ini"),
+                                                 bytesOf(temp.path()), QByteArray());
     window->show();
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
@@ -153,7 +156,7 @@ TEST_F(MainWindowTest, EachWayOfOpeningEnablesItsControls) {
                 dialogs.openAnswers.push_back(path);
                 action("Open1")->trigger();
             } else {
-                emit browser()->fileSelected(path, kind.mask);
+                emit browser()->fileSelected(bytesOf(path), kind.mask);
             }
             EXPECT_EQ(p->filePath(), QDir::toNativeSeparators(path));
             EXPECT_TRUE(p->saveButton()->isEnabled());
@@ -175,7 +178,7 @@ TEST_F(MainWindowTest, FailedOpenChangesNothing) {
     start();
     DocumentPage* mission = page(Mission);
     const QString good = temp.file("good.mis", kKinds[Mission].sample);
-    emit browser()->fileSelected(good, "*.mis");
+    emit browser()->fileSelected(bytesOf(good), "*.mis");
     const std::string output = mission->outputBytes();
 
     const QString missing = temp.path("missing.mis");
@@ -204,7 +207,7 @@ TEST_F(MainWindowTest, FailedOpenChangesNothing) {
 TEST_F(MainWindowTest, FailedSaveKeepsTheOpenFileAndShowsTheError) {
     start();
     const QString path = temp.file("k.kit", kKinds[Kit].sample);
-    emit browser()->fileSelected(path, "*.kit");
+    emit browser()->fileSelected(bytesOf(path), "*.kit");
     const QString target = temp.path("gone/new.kit");
     dialogs.saveAnswers.push_back(target);
     page(Kit)->saveAsButton()->click();

@@ -38,7 +38,7 @@ protected:
     // The folder list's row that leads to path.
     int folderRow(const QString& path) {
         for (int i = 0; i < folderList()->count(); ++i) {
-            if (folderList()->item(i)->data(Qt::UserRole).toString() == path)
+            if (folderList()->item(i)->data(Qt::UserRole).toByteArray() == bytesOf(path))
                 return i;
         }
         return -1;
@@ -46,7 +46,7 @@ protected:
 
     void loadShortcuts(const QByteArray& bytes) {
         temp.file("shortcut.ini", bytes);
-        browser.loadShortcuts(temp.path("shortcut.ini"));
+        browser.loadShortcuts(bytesOf(temp.path("shortcut.ini")));
     }
 
     TempFolder temp;
@@ -87,18 +87,18 @@ TEST_F(Browser, EachNewlySelectedFileIsEmittedOnce) {
     QTest::keyClick(fileList(), Qt::Key_Down);
     QTest::keyClick(fileList(), Qt::Key_Down); // already on the last file
     QTest::keyClick(fileList(), Qt::Key_Up);
-    EXPECT_EQ(browser.selectedPath(), temp.path("mods/b.atr"));
+    EXPECT_EQ(browser.selectedPath(), bytesOf(temp.path("mods/b.atr")));
     QTest::mouseClick(fileList()->viewport(), Qt::LeftButton, {}, rowCenter(1)); // selected
     QTest::mouseClick(fileList()->viewport(), Qt::LeftButton, {}, rowCenter(0));
     browser.setMask("*.atr");
     EXPECT_TRUE(browser.selectedPath().isEmpty());
     EXPECT_TRUE(fileList()->selectionModel()->selectedRows().isEmpty());
-    EXPECT_EQ(browser.folder(), temp.path("mods"));
+    EXPECT_EQ(browser.folder(), bytesOf(temp.path("mods")));
     browser.selectFile("A.atr"); // a new selection again
     const QStringList expected = {"A.atr", "b.atr", "c.ATR", "b.atr", "A.atr", "A.atr"};
     ASSERT_EQ(spy.count(), expected.size());
     for (int i = 0; i < spy.count(); ++i) {
-        EXPECT_EQ(spy[i][0].toString(), temp.path("mods/" + expected[i]));
+        EXPECT_EQ(spy[i][0].toByteArray(), bytesOf(temp.path("mods/" + expected[i])));
         EXPECT_EQ(spy[i][1].toString(), "*.atr");
     }
 }
@@ -112,9 +112,9 @@ TEST_F(Browser, EnteringAFolderMovesTheListsAndTheWorkingFolder) {
     // A double-click arrives as a click followed by the double-click event; the click alone
     // must not enter.
     QTest::mouseClick(folderList()->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(browser.folder(), temp.path("mods"));
+    EXPECT_EQ(browser.folder(), bytesOf(temp.path("mods")));
     QTest::mouseDClick(folderList()->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(browser.folder(), sub);
+    EXPECT_EQ(browser.folder(), bytesOf(sub));
     EXPECT_EQ(QDir::currentPath(), sub);
     browser.setMask("*.kit");
     EXPECT_EQ(browser.files(), QStringList({"s.kit"}));
@@ -122,7 +122,7 @@ TEST_F(Browser, EnteringAFolderMovesTheListsAndTheWorkingFolder) {
     // Enter on the parent's entry goes back up.
     folderList()->setCurrentRow(folderRow(temp.path("mods")));
     QTest::keyClick(folderList(), Qt::Key_Return);
-    EXPECT_EQ(browser.folder(), temp.path("mods"));
+    EXPECT_EQ(browser.folder(), bytesOf(temp.path("mods")));
     EXPECT_EQ(QDir::currentPath(), temp.path("mods"));
     EXPECT_EQ(browser.files(), QStringList({"k.kit"}));
     EXPECT_TRUE(dialogs.errors.isEmpty());
@@ -141,10 +141,10 @@ TEST_F(Browser, ShortcutFileFillsTheListAndKeepsTheText) {
     combo()->lineEdit()->clear();
     QTest::keyClicks(combo()->lineEdit(), "../other");
     QTest::keyClick(combo()->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(browser.folder(), temp.path("mods"));
+    EXPECT_EQ(browser.folder(), bytesOf(temp.path("mods")));
     EXPECT_EQ(combo()->count(), 3);
 
-    browser.loadShortcuts(temp.path("missing.ini"));
+    browser.loadShortcuts(bytesOf(temp.path("missing.ini")));
     EXPECT_EQ(combo()->count(), 0);
     EXPECT_EQ(combo()->currentText(), "../other");
 }
@@ -153,13 +153,13 @@ TEST_F(Browser, ArrowKeysInTheShortcutBoxApplyEachEntry) {
     loadShortcuts(temp.path("other").toUtf8() + "\r\n\r\n" + temp.path("mods/Sub").toUtf8() +
                   "\\*.kit\r\n");
     QTest::keyClick(combo(), Qt::Key_Down);
-    EXPECT_EQ(browser.folder(), temp.path("other"));
+    EXPECT_EQ(browser.folder(), bytesOf(temp.path("other")));
     EXPECT_EQ(QDir::currentPath(), temp.path("other"));
     EXPECT_EQ(browser.files(), QStringList({"o.atr"}));
     QTest::keyClick(combo(), Qt::Key_Down); // the empty entry does nothing
-    EXPECT_EQ(browser.folder(), temp.path("other"));
+    EXPECT_EQ(browser.folder(), bytesOf(temp.path("other")));
     QTest::keyClick(combo(), Qt::Key_Down);
-    EXPECT_EQ(browser.folder(), temp.path("mods/Sub"));
+    EXPECT_EQ(browser.folder(), bytesOf(temp.path("mods/Sub")));
     EXPECT_EQ(browser.mask(), "*.kit");
     EXPECT_EQ(browser.files(), QStringList({"s.kit"}));
     EXPECT_TRUE(dialogs.errors.isEmpty());
@@ -170,7 +170,7 @@ TEST_F(Browser, ShortcutNamingAFileSelectsIt) {
     QSignalSpy spy(&browser, &FileBrowser::fileSelected);
     browser.applyShortcut(temp.path("mods/M01.MIS"));
     ASSERT_EQ(spy.count(), 1);
-    EXPECT_EQ(spy[0][0].toString(), temp.path("mods/M01.MIS"));
+    EXPECT_EQ(spy[0][0].toByteArray(), bytesOf(temp.path("mods/M01.MIS")));
     EXPECT_EQ(spy[0][1].toString(), "*.mis");
 
     // The same file again, as written or otherwise, does nothing.
@@ -181,7 +181,7 @@ TEST_F(Browser, ShortcutNamingAFileSelectsIt) {
     // A file the mask hides becomes the mask itself.
     browser.applyShortcut(temp.path("mods\\k.kit"));
     ASSERT_EQ(spy.count(), 2);
-    EXPECT_EQ(spy[1][0].toString(), temp.path("mods/k.kit"));
+    EXPECT_EQ(spy[1][0].toByteArray(), bytesOf(temp.path("mods/k.kit")));
     EXPECT_EQ(spy[1][1].toString(), "k.kit");
     EXPECT_EQ(browser.files(), QStringList({"k.kit"}));
 }
@@ -204,10 +204,10 @@ TEST_F(Browser, UnreachableShortcutShowsTheErrorAndChangesNothing) {
               QStringList({"ファイルが見つかりません",
                            "不正なファイル名 - " + temp.path("other/gone.atr"),
                            "ファイルが見つかりません", "ファイルが見つかりません"}));
-    EXPECT_EQ(browser.folder(), temp.path("mods"));
+    EXPECT_EQ(browser.folder(), bytesOf(temp.path("mods")));
     EXPECT_EQ(QDir::currentPath(), temp.path("mods"));
     EXPECT_EQ(browser.mask(), "*.atr");
-    EXPECT_EQ(browser.selectedPath(), temp.path("mods/b.atr"));
+    EXPECT_EQ(browser.selectedPath(), bytesOf(temp.path("mods/b.atr")));
     EXPECT_GE(folderRow(temp.path("mods/Sub")), 0);
     EXPECT_EQ(spy.count(), 0);
 }
