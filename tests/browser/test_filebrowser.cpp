@@ -1,3 +1,4 @@
+#include "app/localpath.h"
 #include "formats/error.h"
 #include "shelltesting.h"
 
@@ -6,6 +7,8 @@
 #include <QListView>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace dorva;
 
@@ -36,13 +39,14 @@ protected:
     }
 
     // The folder list's row that leads to path.
-    int folderRow(const QString& path) {
+    int folderRow(const QByteArray& path) {
         for (int i = 0; i < folderList()->count(); ++i) {
-            if (folderList()->item(i)->data(Qt::UserRole).toByteArray() == bytesOf(path))
+            if (folderList()->item(i)->data(Qt::UserRole).toByteArray() == path)
                 return i;
         }
         return -1;
     }
+    int folderRow(const QString& path) { return folderRow(bytesOf(path)); }
 
     void loadShortcuts(const QByteArray& bytes) {
         temp.file("shortcut.ini", bytes);
@@ -73,7 +77,7 @@ TEST_F(Browser, FolderListShowsThePathAndTheSubfolders) {
     EXPECT_EQ(folderList()->sizeHintForRow(0), 16);
     EXPECT_EQ(folderList()->currentRow(), folderRow(mods));
     EXPECT_EQ(folderRow(temp.path()), folderRow(mods) - 1);
-    EXPECT_EQ(folderRow("/"), 0);
+    EXPECT_EQ(folderRow(QByteArray("/")), 0);
     EXPECT_GT(folderRow(mods + "/Sub"), folderRow(mods));
     EXPECT_GT(folderRow(mods + "/folder.atr"), folderRow(mods));
     EXPECT_EQ(folderRow(temp.path("other")), -1);
@@ -210,6 +214,63 @@ TEST_F(Browser, UnreachableShortcutShowsTheErrorAndChangesNothing) {
     EXPECT_EQ(browser.selectedPath(), bytesOf(temp.path("mods/b.atr")));
     EXPECT_GE(folderRow(temp.path("mods/Sub")), 0);
     EXPECT_EQ(spy.count(), 0);
+}
+
+// Names unpacked from an archive made on the game's home platform are code page 932 bytes.
+TEST_F(Browser, NamesInCodePage932AreListedEnteredAndSelected) {
+    const QByteArray test = "\x83\x65\x83\x58\x83\x67"; // テスト
+    const QByteArray soft = "\x83\x5c\x83\x74\x83\x67"; // ソフト
+    temp.rawFile("mods/" + test + ".atr", "x");
+    const QByteArray sub = temp.rawFolder("mods/" + soft);
+    temp.rawFile("mods/" + soft + "/" + test + ".kit", "x");
+    browser.setFolder(temp.path("mods"));
+    EXPECT_EQ(browser.files(), QStringList({"A.atr", "b.atr", "c.ATR", "テスト.atr"}));
+    QSignalSpy spy(&browser, &FileBrowser::fileSelected);
+    ASSERT_TRUE(browser.selectFile("テスト.atr"));
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy[0][0].toByteArray(), bytesOf(temp.path("mods/")) + test + ".atr");
+
+    ASSERT_GE(folderRow(sub), 0);
+    EXPECT_EQ(folderList()->item(folderRow(sub))->text(), "ソフト");
+    folderList()->setCurrentRow(folderRow(sub));
+    QTest::keyClick(folderList(), Qt::Key_Return);
+    EXPECT_EQ(browser.folder(), sub);
+    EXPECT_EQ(currentFolder(), sub);
+    EXPECT_EQ(folderList()->item(folderList()->currentRow())->text(), "ソフト");
+
+    // Shortcut entries reach it from a list in code page 932 and from one in UTF-8.
+    for (const QByteArray& line : {sub + "/*.kit", temp.path("mods/ソフト/*.kit").toUtf8()}) {
+        browser.setFolder(temp.path());
+        loadShortcuts(line);
+        combo()->setCurrentIndex(-1);
+        QTest::keyClick(combo(), Qt::Key_Down);
+        EXPECT_EQ(browser.folder(), sub);
+        EXPECT_EQ(browser.files(), QStringList({"テスト.kit"}));
+    }
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
+}
+
+// Root may read every folder, so these only mean something for an ordinary user.
+class BrowserPermissions : public Browser {};
+
+TEST_F(BrowserPermissions, AFolderThatMayNotBeReadSaysSoAndChangesNothing) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may read every folder";
+    const QString locked = temp.path("mods/Sub");
+    for (const mode_t mode : {0000, 0111, 0333}) {
+        SCOPED_TRACE(mode);
+        ASSERT_EQ(chmod(bytesOf(locked).constData(), mode), 0);
+        try {
+            browser.setFolder(locked);
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_EQ(QString::fromUtf8(e.what()),
+                      QString::fromUtf8("フォルダ %1 にアクセスできません").arg(locked));
+        }
+        chmod(bytesOf(locked).constData(), 0755);
+        EXPECT_EQ(browser.folder(), bytesOf(temp.path("mods")));
+        EXPECT_EQ(browser.files(), QStringList({"A.atr", "b.atr", "c.ATR"}));
+    }
 }
 
 TEST_F(Browser, TenThousandFilesListQuickly) {

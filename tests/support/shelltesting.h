@@ -13,6 +13,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
@@ -37,7 +38,12 @@ inline QByteArray bytesOf(const QString& path) {
 class TempFolder {
 public:
     TempFolder() : saved_(QDir::currentPath()) {}
-    ~TempFolder() { QDir::setCurrent(saved_); }
+    // Qt's own removal skips names that are not UTF-8.
+    ~TempFolder() {
+        QDir::setCurrent(saved_);
+        std::error_code ignored;
+        std::filesystem::remove_all(bytesOf(dir_.path()).toStdString(), ignored);
+    }
 
     QString path(const QString& relative = {}) const {
         return relative.isEmpty() ? dir_.path() : dir_.filePath(relative);
