@@ -1,6 +1,7 @@
 #include "controls/dialogs.h"
 
 #include "formats/error.h"
+#include "formats/filename.h"
 
 #include <QColorDialog>
 #include <QFileDialog>
@@ -12,6 +13,7 @@
 #include <QStringList>
 #include <algorithm>
 #include <climits>
+#include <sys/stat.h>
 
 namespace dorva {
 
@@ -78,6 +80,22 @@ QString run(QFileDialog& dialog, FileDialogState& state) {
     return path;
 }
 
+// The dialog sees only names in UTF-8, but saving finds a name in code page 932 as well
+// (app/localpath.h): a file of that kind that shows as the chosen name would be replaced
+// without the question the dialog asks for the files it sees.
+bool replacesUnseenFile(const QString& path) {
+    const QFileInfo info(path);
+    if (info.exists())
+        return false;
+    const QByteArray folder = QFile::encodeName(info.path()) + '/';
+    for (const std::string& form : fileNameForms(info.fileName().toStdString())) {
+        struct stat status {};
+        if (lstat((folder + QByteArray::fromStdString(form)).constData(), &status) == 0)
+            return true;
+    }
+    return false;
+}
+
 } // namespace
 
 QString QtDialogs::openFile(QWidget* parent, const QString& filter, FileDialogState& state) {
@@ -96,7 +114,17 @@ QString QtDialogs::saveFile(QWidget* parent, const QString& filter, const QStrin
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDefaultSuffix(defaultSuffix);
     dialog.setSizeGripEnabled(true);
-    return run(dialog, state);
+    while (true) {
+        const QString path = run(dialog, state);
+        // The dialog's own question, in its words.
+        if (path.isEmpty() || !replacesUnseenFile(path) ||
+            QMessageBox::warning(parent, dialog.windowTitle(),
+                                 QFileDialog::tr("%1 already exists.\nDo you want to replace it?")
+                                     .arg(QFileInfo(path).fileName()),
+                                 QMessageBox::Yes | QMessageBox::No,
+                                 QMessageBox::No) == QMessageBox::Yes)
+            return path;
+    }
 }
 
 std::optional<QColor> QtDialogs::chooseColor(QWidget* parent, const QColor& initial) {

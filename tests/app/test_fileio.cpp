@@ -58,7 +58,7 @@ TEST(FileIo, WriteCreatesAndReplacesFiles) {
     EXPECT_EQ(readFile(path.toStdString()), "first\r\n");
     dorva::writeDocumentFile(path, "2");
     EXPECT_EQ(readFile(path.toStdString()), "2");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"out.atr"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"out.atr"});
 }
 
 TEST(FileIo, WriteIntoMissingFolderOrOverFolderFails) {
@@ -93,5 +93,5 @@ TEST(FileIo, FailedWriteKeepsTheExistingFile) {
 
     EXPECT_EQ(error, message(path, " を作成できません"));
     EXPECT_EQ(readFile(path.toStdString()), "old contents");
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.mis"});
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"keep.mis"});
 }
