@@ -4,6 +4,7 @@
 #include "app/localpath.h"
 #include "formats/error.h"
 
+#include <cerrno>
 #include <sys/stat.h>
 
 namespace dorva {
@@ -61,7 +62,11 @@ ShortcutTarget resolveShortcut(const QString& entry, const QByteArray& currentFo
     if (hasWildcard(folderText))
         throw Error(messageInvalidName());
     const QByteArray folder = localPath(folderText, base);
-    if (!isFolder(folder))
+    struct stat info {};
+    if (stat(folder.constData(), &info) != 0)
+        throw Error(errno == EACCES ? messageFolderDenied(shownPath(folder).toStdString())
+                                    : messageFolderNotFound());
+    if (!S_ISDIR(info.st_mode))
         throw Error(messageFolderNotFound());
 
     ShortcutTarget target;
@@ -77,7 +82,6 @@ ShortcutTarget resolveShortcut(const QString& entry, const QByteArray& currentFo
         target.folder = named;
         return target;
     }
-    struct stat info {};
     if (stat(named.constData(), &info) == 0) {
         // Only normal files appear in the file list; a hidden file or a device cannot be selected.
         if (!S_ISREG(info.st_mode) || last.startsWith(u'.'))

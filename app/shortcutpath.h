@@ -19,7 +19,8 @@ struct ShortcutTarget {
 // last component is a mask if it holds "*" or "?", a file if a file of that name exists, and
 // otherwise one more folder level. Each name is found in the form its folder holds it, UTF-8
 // or code page 932. Looks at the file system but changes nothing. Throws Error with
-// messageFolderNotFound, messageInvalidName or messageInvalidFileName(entry).
+// messageFolderNotFound, messageFolderDenied, messageInvalidName or
+// messageInvalidFileName(entry).
 ShortcutTarget resolveShortcut(const QString& entry, const QByteArray& currentFolder,
                                const QByteArray& homeFolder);
 

@@ -267,6 +267,14 @@ TEST_F(BrowserPermissions, AFolderThatMayNotBeReadSaysSoAndChangesNothing) {
             EXPECT_EQ(QString::fromUtf8(e.what()),
                       QString::fromUtf8("フォルダ %1 にアクセスできません").arg(locked));
         }
+        if (mode == 0) {
+            loadShortcuts((locked + "/deeper/*.kit").toUtf8());
+            QTest::keyClick(combo(), Qt::Key_Down);
+            EXPECT_EQ(
+                dialogs.errors,
+                QStringList{
+                    QString::fromUtf8("フォルダ %1 にアクセスできません").arg(locked + "/deeper")});
+        }
         chmod(bytesOf(locked).constData(), 0755);
         EXPECT_EQ(browser.folder(), bytesOf(temp.path("mods")));
         EXPECT_EQ(browser.files(), QStringList({"A.atr", "b.atr", "c.ATR"}));
