@@ -6,6 +6,7 @@
 #include <QList>
 #include <cerrno>
 #include <string>
+#include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -13,7 +14,9 @@
 namespace dorva {
 
 QString shownName(const QByteArray& name) {
-    return QString::fromStdString(fileNameText(name.toStdString()));
+    // Most names are UTF-8, and large folders list them all: no copy on the way for those.
+    const std::string_view bytes(name.constData(), static_cast<std::size_t>(name.size()));
+    return isUtf8(bytes) ? QString::fromUtf8(name) : QString::fromStdString(fileNameText(bytes));
 }
 
 QString shownPath(const QByteArray& path) {

@@ -39,11 +39,16 @@ std::size_t utf8CharLength(std::string_view bytes) {
 }
 
 bool isUtf8(std::string_view bytes) {
-    while (!bytes.empty()) {
-        const std::size_t length = utf8CharLength(bytes);
+    std::size_t i = 0;
+    while (i < bytes.size()) {
+        if (static_cast<unsigned char>(bytes[i]) < 0x80) {
+            ++i;
+            continue;
+        }
+        const std::size_t length = utf8CharLength(bytes.substr(i));
         if (length == 0)
             return false;
-        bytes.remove_prefix(length);
+        i += length;
     }
     return true;
 }
