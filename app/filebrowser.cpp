@@ -2,22 +2,24 @@
 
 #include "app/filemask.h"
 #include "app/folderlisting.h"
+#include "app/localpath.h"
 #include "app/shortcutlist.h"
 #include "app/shortcutpath.h"
 #include "controls/dialogs.h"
 #include "formats/error.h"
 
 #include <QComboBox>
-#include <QDir>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QListView>
 #include <QListWidget>
+#include <QScopeGuard>
 #include <QSplitter>
 #include <QStringListModel>
 #include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <unistd.h>
+#include <vector>
 
 namespace dorva {
 
@@ -64,23 +66,33 @@ QWidget* panel(const char* name, QWidget* child) {
     return widget;
 }
 
+struct Name {
+    QString text; // as shown
+    QByteArray bytes;
+};
+
 // Names sorted as the user reads them: letter case ignored, ties broken by exact order.
-void sortNames(QStringList& names) {
-    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int c = a.compare(b, Qt::CaseInsensitive);
-        return c != 0 ? c < 0 : a < b;
+void sortNames(std::vector<Name>& names) {
+    std::sort(names.begin(), names.end(), [](const Name& a, const Name& b) {
+        const int c = a.text.compare(b.text, Qt::CaseInsensitive);
+        if (c != 0)
+            return c < 0;
+        return a.text != b.text ? a.text < b.text : a.bytes < b.bytes;
     });
 }
 
-QString joinPath(const QString& folder, const QString& name) {
-    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+std::vector<Name> shownNames(const QByteArrayList& names) {
+    std::vector<Name> shown;
+    shown.reserve(static_cast<std::size_t>(names.size()));
+    for (const QByteArray& name : names)
+        shown.push_back({shownName(name), name});
+    return shown;
 }
 
 } // namespace
 
 FileBrowser::FileBrowser(Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), dialogs_(dialogs), folder_(QDir::currentPath()),
-      mask_(QStringLiteral("*.atr;*.mis")) {
+    : QWidget(parent), dialogs_(dialogs), mask_(QStringLiteral("*.atr;*.mis")) {
     setObjectName("Panel1");
 
     shortcutCombo_ = new QComboBox;
@@ -94,6 +106,12 @@ FileBrowser::FileBrowser(Dialogs& dialogs, QWidget* parent)
     disconnect(edit, &QLineEdit::editingFinished, shortcutCombo_, nullptr);
     disconnect(edit, &QLineEdit::returnPressed, shortcutCombo_, nullptr);
     shortcutCombo_->setFixedHeight(20);
+    // The panel keeps its width whatever the entries: long ones are cut short in the middle,
+    // and their tooltips show them whole.
+    shortcutCombo_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    shortcutCombo_->setMinimumContentsLength(1);
+    shortcutCombo_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
+    shortcutCombo_->view()->setTextElideMode(Qt::ElideMiddle);
     shortcutCombo_->setEditText(QStringLiteral("Short Cut"));
     auto* shortcutPanel = panel("Panel4", shortcutCombo_);
     shortcutPanel->layout()->setContentsMargins(1, 0, 1, 0);
@@ -140,35 +158,55 @@ QSize FileBrowser::sizeHint() const {
     return QSize(139, 442);
 }
 
-void FileBrowser::loadShortcuts(const QString& path) {
+void FileBrowser::loadShortcuts(const QByteArray& path) {
     const QString text = shortcutCombo_->currentText();
     shortcutCombo_->clear();
-    shortcutCombo_->addItems(readShortcutFile(path));
     // Adding items picks the first one; the edit field keeps its own text until the user chooses.
-    shortcutCombo_->setCurrentIndex(-1);
-    shortcutCombo_->setEditText(text);
+    const auto keepText = qScopeGuard([&] {
+        shortcutCombo_->setCurrentIndex(-1);
+        shortcutCombo_->setEditText(text);
+    });
+    const QStringList entries = readShortcutFile(path);
+    shortcutCombo_->addItems(entries);
+    for (int i = 0; i < entries.size(); ++i)
+        shortcutCombo_->setItemData(i, entries[i], Qt::ToolTipRole);
 }
 
-void FileBrowser::setFolder(const QString& folder) {
-    const QString path = QDir::cleanPath(QFileInfo(folder).absoluteFilePath());
-    if (folder.isEmpty() || !QFileInfo(path).isDir() || !QDir::setCurrent(path))
+void FileBrowser::setFolder(const QByteArray& folder) {
+    if (folder.isEmpty())
         throw Error(messageFolderNotFound());
+    const QByteArray path = cleanPath(folder);
+    // Listed first and entered last, so that a folder that cannot be read changes nothing.
+    const FolderListing listing = listFolder(path);
+    if (chdir(path.constData()) != 0)
+        throw Error(messageFolderDenied(shownPath(path).toStdString()));
     folder_ = path;
-    listed_ = true;
-    const FolderListing listing = listFolder(folder_);
     rebuildFileList(listing.files);
     rebuildFolderList(listing.folders);
 }
 
-QString FileBrowser::folder() const {
+void FileBrowser::setFolder(const QString& folder) {
+    if (folder.isEmpty())
+        throw Error(messageFolderNotFound());
+    setFolder(localPath(folder, currentFolder()));
+}
+
+QByteArray FileBrowser::folder() const {
     return folder_;
 }
 
 void FileBrowser::setMask(const QString& mask) {
     mask_ = mask;
-    // Until a folder is set the lists stay empty, so start-up lists its folder only once.
-    if (listed_)
-        rebuildFileList(listFolder(folder_).files);
+    // Until a folder is set the lists stay empty, so start-up lists its folder only once. A
+    // folder that can no longer be read lists no files.
+    if (folder_.isEmpty())
+        return;
+    FolderListing listing;
+    try {
+        listing = listFolder(folder_);
+    } catch (const Error&) {
+    }
+    rebuildFileList(listing.files);
 }
 
 QString FileBrowser::mask() const {
@@ -177,32 +215,37 @@ QString FileBrowser::mask() const {
 
 void FileBrowser::setShortcutText(const QString& text) {
     shortcutCombo_->setEditText(text);
+    shortcutCombo_->setToolTip(text);
 }
 
 void FileBrowser::applyShortcut(const QString& entry) {
-    if (entry.isEmpty() || entry == selectedPath())
+    if (entry.isEmpty() || entry == shownPath(selectedPath()))
         return;
-    const ShortcutTarget target = resolveShortcut(entry, folder_, QDir::homePath());
+    const ShortcutTarget target = resolveShortcut(entry, folder_, homeFolder());
     if (!target.file.isEmpty()) {
         if (joinPath(target.folder, target.file) == selectedPath())
             return;
         // The file's own name becomes the mask when the current one hides it; a name that not
         // even that mask takes cannot be selected, so fail before anything moves.
-        if (!matchesFileMask(target.file, target.file))
+        const QString shown = shownName(target.file);
+        if (!matchesFileMask(shown, shown))
             throw Error(messageInvalidFileName(entry.toStdString()));
     }
     setFolder(target.folder);
     if (!target.mask.isEmpty())
         setMask(target.mask);
     if (!target.file.isEmpty()) {
-        if (!fileModel_->stringList().contains(target.file))
-            setMask(target.file);
-        selectFile(target.file);
+        if (!fileNames_.contains(target.file))
+            setMask(shownName(target.file));
+        selectRow(static_cast<int>(fileNames_.indexOf(target.file)));
     }
 }
 
 bool FileBrowser::selectFile(const QString& fileName) {
-    const int row = static_cast<int>(fileModel_->stringList().indexOf(fileName));
+    return selectRow(static_cast<int>(fileModel_->stringList().indexOf(fileName)));
+}
+
+bool FileBrowser::selectRow(int row) {
     if (row < 0)
         return false;
     const QModelIndex index = fileModel_->index(row);
@@ -211,52 +254,61 @@ bool FileBrowser::selectFile(const QString& fileName) {
     return true;
 }
 
-QString FileBrowser::selectedPath() const {
-    return selectedFile_.isEmpty() ? QString() : pathOf(selectedFile_);
+QByteArray FileBrowser::selectedPath() const {
+    return selectedFile_.isEmpty() ? QByteArray() : joinPath(folder_, selectedFile_);
 }
 
 QStringList FileBrowser::files() const {
     return fileModel_->stringList();
 }
 
-void FileBrowser::rebuildFileList(const QStringList& all) {
+void FileBrowser::rebuildFileList(const QByteArrayList& all) {
     const FileMask mask = parseFileMask(mask_);
-    QStringList names;
-    for (const QString& name : all) {
-        if (matchesFileMask(mask, name))
-            names << name;
+    std::vector<Name> names;
+    for (Name& name : shownNames(all)) {
+        if (matchesFileMask(mask, name.text))
+            names.push_back(std::move(name));
     }
     sortNames(names);
+    QStringList texts;
+    fileNames_.clear();
+    for (const Name& name : names) {
+        texts << name.text;
+        fileNames_ << name.bytes;
+    }
     selectedFile_.clear();
-    fileModel_->setStringList(names);
+    fileModel_->setStringList(texts);
     fileList_->clearSelection();
 }
 
-void FileBrowser::rebuildFolderList(QStringList subfolders) {
+void FileBrowser::rebuildFolderList(const QByteArrayList& subfolders) {
     folderList_->clear();
     const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
     const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
-    auto add = [&](const QString& text, const QString& path, int level, const QIcon& icon) {
+    auto add = [&](const QString& text, const QByteArray& path, int level, const QIcon& icon) {
         auto* item = new QListWidgetItem(icon, text, folderList_);
         item->setData(pathRole, path);
         item->setData(levelRole, level);
-        item->setToolTip(path);
+        item->setToolTip(shownPath(path));
     };
 
     // The current folder's path from the root down, then its subfolders one level deeper.
-    add(QStringLiteral("/"), QStringLiteral("/"), 0, openIcon);
-    const QStringList parts = folder_.split(u'/', Qt::SkipEmptyParts);
-    QString path;
-    for (int i = 0; i < parts.size(); ++i) {
-        path += u'/' + parts[i];
-        add(parts[i], path, i + 1, openIcon);
+    add(QStringLiteral("/"), QByteArray("/"), 0, openIcon);
+    const QByteArrayList parts = folder_.split('/');
+    QByteArray path;
+    int level = 0;
+    for (const QByteArray& part : parts) {
+        if (part.isEmpty())
+            continue;
+        path += '/' + part;
+        add(shownName(part), path, ++level, openIcon);
     }
     folderList_->setCurrentRow(folderList_->count() - 1);
 
-    sortNames(subfolders);
-    const int level = static_cast<int>(parts.size()) + 1;
-    for (const QString& name : subfolders)
-        add(name, joinPath(folder_, name), level, closedIcon);
+    std::vector<Name> names = shownNames(subfolders);
+    sortNames(names);
+    for (const Name& name : names)
+        add(name.text, joinPath(folder_, name.bytes), level + 1, closedIcon);
 }
 
 void FileBrowser::fileSelectionChanged() {
@@ -265,16 +317,16 @@ void FileBrowser::fileSelectionChanged() {
         selectedFile_.clear();
         return;
     }
-    const QString name = rows.first().data().toString();
+    const QByteArray name = fileNames_.value(rows.first().row());
     if (name == selectedFile_)
         return;
     selectedFile_ = name;
-    emit fileSelected(pathOf(name), mask_);
+    emit fileSelected(joinPath(folder_, name), mask_);
 }
 
 void FileBrowser::folderActivated(const QModelIndex& index) {
     try {
-        setFolder(index.data(pathRole).toString());
+        setFolder(index.data(pathRole).toByteArray());
     } catch (const Error& e) {
         dialogs_.showError(this, QString::fromUtf8(e.what()));
     }
@@ -286,10 +338,6 @@ void FileBrowser::shortcutChosen(int index) {
     } catch (const Error& e) {
         dialogs_.showError(this, QString::fromUtf8(e.what()));
     }
-}
-
-QString FileBrowser::pathOf(const QString& fileName) const {
-    return joinPath(folder_, fileName);
 }
 
 } // namespace dorva

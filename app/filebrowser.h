@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QByteArray>
+#include <QByteArrayList>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -18,17 +20,24 @@ class Dialogs;
 // The panel at the right of the main window (objectName "Panel1"): the shortcut combo box,
 // the file list of the current folder filtered by a mask, a splitter and the folder list.
 // A change of the file list's selection emits fileSelected with the file's full path and the
-// list's mask; the shell decides which page opens it.
+// list's mask; the shell decides which page opens it. Paths are kept as the file system's bytes,
+// so names in any encoding can be listed, entered and opened; the lists show them as text
+// (localpath.h).
 class FileBrowser : public QWidget {
     Q_OBJECT
 public:
     FileBrowser(Dialogs& dialogs, QWidget* parent = nullptr);
 
-    // Reads "shortcut.ini" (one entry per line) into the shortcut list, if the file exists.
-    void loadShortcuts(const QString& path);
-    // Moves both lists to folder and makes it the working folder. Throws Error.
+    // Reads a shortcut list file (one entry per line) into the shortcut list; a missing file
+    // leaves it empty. Throws Error, leaving it empty, when the file cannot be read.
+    void loadShortcuts(const QByteArray& path);
+    // Moves both lists to folder and makes it the working folder. Changes nothing when it
+    // throws Error: the folder is missing or may not be read.
+    void setFolder(const QByteArray& folder);
+    // The same for a folder as the user writes it (localpath.h), relative to the working folder.
     void setFolder(const QString& folder);
-    QString folder() const;
+    // Empty until a folder has been set.
+    QByteArray folder() const;
     // Sets the file list's mask (";"-separated patterns) and clears the selection.
     void setMask(const QString& mask);
     QString mask() const;
@@ -38,31 +47,31 @@ public:
     // Applies a shortcut entry as a path: folder, folder and mask, or folder and file, which is
     // then selected. Changes nothing when it throws Error.
     void applyShortcut(const QString& entry);
-    // Selects the named file of the file list, as a user's click would; false if not listed.
+    // Selects the file the list shows as fileName, as a user's click would; false if not listed.
     bool selectFile(const QString& fileName);
     // The full path of the selected file, empty when none is selected.
-    QString selectedPath() const;
+    QByteArray selectedPath() const;
     // The file names the list shows, in order.
     QStringList files() const;
 
     QSize sizeHint() const override;
 
 signals:
-    void fileSelected(const QString& path, const QString& mask);
+    void fileSelected(const QByteArray& path, const QString& mask);
 
 private:
-    void rebuildFileList(const QStringList& all);
-    void rebuildFolderList(QStringList subfolders);
+    void rebuildFileList(const QByteArrayList& all);
+    void rebuildFolderList(const QByteArrayList& subfolders);
+    bool selectRow(int row);
     void fileSelectionChanged();
     void folderActivated(const QModelIndex& index);
     void shortcutChosen(int index);
-    QString pathOf(const QString& fileName) const;
 
     Dialogs& dialogs_;
-    QString folder_;
+    QByteArray folder_;
     QString mask_;
-    QString selectedFile_;
-    bool listed_ = false;
+    QByteArrayList fileNames_; // the file list's rows as bytes
+    QByteArray selectedFile_;
     QComboBox* shortcutCombo_;
     QListView* fileList_;
     QStringListModel* fileModel_;

@@ -1,6 +1,10 @@
 #include "app/folderlisting.h"
 
-#include <QFile>
+#include "app/localpath.h"
+#include "app/shortcutpath.h"
+#include "formats/error.h"
+
+#include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
@@ -39,20 +43,23 @@ Kind kindOf(DIR* dir, const dirent* entry) {
 
 } // namespace
 
-FolderListing listFolder(const QString& folder) {
+FolderListing listFolder(const QByteArray& folder) {
+    const std::unique_ptr<DIR, DirCloser> dir(opendir(folder.constData()));
+    if (!dir) {
+        if (errno == EACCES || errno == EPERM)
+            throw Error(messageFolderDenied(shownPath(folder).toStdString()));
+        throw Error(messageFolderNotFound());
+    }
     FolderListing listing;
-    const std::unique_ptr<DIR, DirCloser> dir(opendir(QFile::encodeName(folder).constData()));
-    if (!dir)
-        return listing;
     while (const dirent* entry = readdir(dir.get())) {
         if (entry->d_name[0] == '.')
             continue;
         switch (kindOf(dir.get(), entry)) {
         case Kind::File:
-            listing.files << QFile::decodeName(entry->d_name);
+            listing.files << QByteArray(entry->d_name);
             break;
         case Kind::Folder:
-            listing.folders << QFile::decodeName(entry->d_name);
+            listing.folders << QByteArray(entry->d_name);
             break;
         case Kind::Other:
             break;

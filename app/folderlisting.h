@@ -1,17 +1,20 @@
 #pragma once
 
-#include <QString>
-#include <QStringList>
+#include <QByteArray>
+#include <QByteArrayList>
 
 namespace dorva {
 
-// The normal files and the subfolders of a folder, hidden ones left out, unsorted. One pass
-// over the folder; a file's kind comes with its directory entry, so large folders list fast.
+// The normal files and the subfolders of a folder, as the file system's bytes, hidden ones
+// left out, unsorted. One pass over the folder; a file's kind comes with its directory entry,
+// so large folders list fast.
 struct FolderListing {
-    QStringList files;
-    QStringList folders;
+    QByteArrayList files;
+    QByteArrayList folders;
 };
 
-FolderListing listFolder(const QString& folder);
+// Throws Error: messageFolderNotFound when folder is not there, messageFolderDenied(folder)
+// when it may not be read.
+FolderListing listFolder(const QByteArray& folder);
 
 } // namespace dorva

@@ -1,8 +1,10 @@
 #include "app/mainwindow.h"
 
 #include "app/filebrowser.h"
+#include "app/localpath.h"
 #include "app/pagecontrol.h"
 #include "app/uifont.h"
+#include "app/windowplacement.h"
 #include "controls/aboutbox.h"
 #include "controls/briefingdialog.h"
 #include "controls/dialogs.h"
@@ -15,10 +17,12 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QWindow>
 
 namespace dorva {
@@ -41,8 +45,8 @@ QAction* makeAction(QObject* owner, const QString& name, const QString& caption,
 
 } // namespace
 
-MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QString& startFolder,
-                       QWidget* parent)
+MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QByteArray& startFolder,
+                       const QByteArray& shortcutPath, QWidget* parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
@@ -76,7 +80,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QStr
 
     buildMenu();
     connect(browser_, &FileBrowser::fileSelected, this, &MainWindow::openFromFileList);
-    restoreSettings(startFolder);
+    restoreSettings(startFolder, shortcutPath);
     connect(pageControl_, &QTabWidget::currentChanged, this, &MainWindow::pageShown);
     about_ = new AboutBox(this);
     placeWindow(QPoint(settings_.left, settings_.top));
@@ -90,11 +94,16 @@ void MainWindow::placeWindow(const QPoint& topLeft) {
     // The stored position is the outer window's, title bar and border included. A window system
     // that adds the frame only when the window is mapped would otherwise put the inside there,
     // and the window would creep by the frame's height at every start. The size is settled
-    // first, since a later change of geometry would place the inside again.
-    move(topLeft);
+    // first, since a later change of geometry would place the inside again. A position that
+    // no screen shows any more (another monitor, another resolution) is brought back.
     layout()->activate();
+    QList<QRect> screens; // the primary one first, as the application lists them
+    for (QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    const QPoint at = reachablePosition(QRect(topLeft, frameGeometry().size()), screens);
+    move(at);
     winId();
-    windowHandle()->setFramePosition(topLeft);
+    windowHandle()->setFramePosition(at);
 }
 
 void MainWindow::addPage(DocumentPage* page, const QString& objectName, const QString& caption) {
@@ -155,8 +164,8 @@ void MainWindow::buildMenu() {
             [this] { about_->exec(); });
 }
 
-void MainWindow::restoreSettings(const QString& startFolder) {
-    browser_->loadShortcuts(QDir(startFolder).filePath("shortcut.ini"));
+void MainWindow::restoreSettings(const QByteArray& startFolder, const QByteArray& shortcutPath) {
+    request([&] { browser_->loadShortcuts(shortcutPath); });
     Settings defaults;
     defaults.lastDir = startFolder;
     settings_ = loadSettings(settingsPath_, defaults);
@@ -165,18 +174,18 @@ void MainWindow::restoreSettings(const QString& startFolder) {
     // The page's mask goes to the browser before its folder, so the folder is listed once.
     pageShown();
 
-    // A remembered folder that has gone away falls back quietly to the start folder.
-    bool inFolder = false;
-    if (!settings_.lastDir.isEmpty() && QFileInfo(settings_.lastDir).isDir()) {
+    // The first folder that can be entered, quietly: a remembered folder that has gone away,
+    // or a start in a folder that was deleted or may not be read, still leaves a working
+    // browser and no error box before the window shows.
+    for (const QByteArray& folder :
+         {settings_.lastDir, startFolder, homeFolder(), QByteArray("/")}) {
         try {
-            browser_->setFolder(settings_.lastDir);
-            inFolder = true;
+            browser_->setFolder(folder);
+            break;
         } catch (const Error&) {
         }
     }
-    if (!inFolder)
-        request([&] { browser_->setFolder(startFolder); });
-    browser_->setShortcutText(QDir::toNativeSeparators(browser_->folder()));
+    browser_->setShortcutText(shownPath(browser_->folder()));
 }
 
 DocumentPage* MainWindow::currentPage() const {
@@ -217,7 +226,7 @@ void MainWindow::open(DocumentPage* page, OpenWay way) {
 }
 
 void MainWindow::openFile(DocumentPage* page, const QString& path, OpenWay way) {
-    openPath(page, QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString(), way);
+    openPath(page, localPath(path, currentFolder()).toStdString(), way);
 }
 
 void MainWindow::openPath(DocumentPage* page, const std::string& path, OpenWay way) {
@@ -235,7 +244,7 @@ void MainWindow::openPath(DocumentPage* page, const std::string& path, OpenWay w
 void MainWindow::openFiles(const QStringList& paths) {
     for (const QString& path : paths) {
         request([&] {
-            const std::string bytes = QFile::encodeName(path).toStdString();
+            const std::string bytes = localPath(path, currentFolder()).toStdString();
             const std::optional<Kind> kind = kindFromExtension(bytes);
             if (!kind)
                 throw Error(messageCannotOpen(QDir::toNativeSeparators(path).toStdString()));
@@ -260,18 +269,18 @@ void MainWindow::saveAs(DocumentPage* page) {
     if (path.isEmpty())
         return;
     page->settleEdits();
-    page->document().saveAs(QFile::encodeName(QFileInfo(path).absoluteFilePath()).toStdString());
+    page->document().saveAs(localPath(path, currentFolder()).toStdString());
     page->showDocument();
     page->saveButton()->setEnabled(true);
     saveItem_->setEnabled(true);
 }
 
-void MainWindow::openFromFileList(const QString& path, const QString& mask) {
+void MainWindow::openFromFileList(const QByteArray& path, const QString& mask) {
     for (DocumentPage* page :
          {static_cast<DocumentPage*>(actorPage_), static_cast<DocumentPage*>(missionPage_),
           static_cast<DocumentPage*>(kitPage_)}) {
         if (mask == page->fileMask()) {
-            request([&] { openFile(page, path, OpenWay::FileList); });
+            request([&] { openPath(page, path.toStdString(), OpenWay::FileList); });
             return;
         }
     }
@@ -294,6 +303,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     settings_.top = pos().y();
     settings_.left = pos().x();
     settings_.lastTab = pageControl_->currentIndex();
+    // Only a folder the browser has entered is stored: empty keeps the stored one.
     settings_.lastDir = browser_->folder();
     // The window closes even when the settings cannot be written.
     saveSettings(settingsPath_, settings_);

@@ -3,6 +3,7 @@
 #include "app/settings.h"
 #include "document/document.h"
 
+#include <QByteArray>
 #include <QMainWindow>
 #include <QString>
 #include <functional>
@@ -29,9 +30,10 @@ class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     // Restores position, last page and last folder from settingsPath; startFolder is the
-    // folder the program was started in (the file browser's folder when none is stored).
-    MainWindow(Dialogs& dialogs, const QString& settingsPath, const QString& startFolder,
-               QWidget* parent = nullptr);
+    // folder the program was started in (the file browser's folder when none is stored), empty
+    // when it has gone; shortcutPath is the shortcut list file.
+    MainWindow(Dialogs& dialogs, const QString& settingsPath, const QByteArray& startFolder,
+               const QByteArray& shortcutPath, QWidget* parent = nullptr);
 
     // How a file was opened; each way turns on its own set of controls.
     enum class OpenWay { PageButton, Menu, FileList };
@@ -58,14 +60,14 @@ protected:
 private:
     void buildMenu();
     void addPage(DocumentPage* page, const QString& objectName, const QString& caption);
-    void restoreSettings(const QString& startFolder);
+    void restoreSettings(const QByteArray& startFolder, const QByteArray& shortcutPath);
     void placeWindow(const QPoint& topLeft);
     void pageShown();
     void open(DocumentPage* page, OpenWay way);
     void save(DocumentPage* page);
     void saveAs(DocumentPage* page);
     void toggleFileList();
-    void openFromFileList(const QString& path, const QString& mask);
+    void openFromFileList(const QByteArray& path, const QString& mask);
     void setOuterWidth(int width);
     // Runs one user request and shows any Error it raises in the error box.
     void request(const std::function<void()>& work);

@@ -1,10 +1,11 @@
 #include "app/shortcutpath.h"
 
 #include "app/filemask.h"
+#include "app/localpath.h"
 #include "formats/error.h"
 
-#include <QDir>
-#include <QFileInfo>
+#include <cerrno>
+#include <sys/stat.h>
 
 namespace dorva {
 
@@ -37,23 +38,35 @@ std::string messageInvalidFileName(const std::string& name) {
     return "不正なファイル名 - " + name;
 }
 
-ShortcutTarget resolveShortcut(const QString& entry, const QString& currentFolder,
-                               const QString& homeFolder) {
+std::string messageFolderDenied(const std::string& path) {
+    return "フォルダ " + path + " にアクセスできません";
+}
+
+ShortcutTarget resolveShortcut(const QString& entry, const QByteArray& currentFolder,
+                               const QByteArray& homeFolder) {
     QString path = entry;
     path.replace(u'\\', u'/');
     if (hasControlCharacter(path))
         throw Error(messageInvalidName());
-    if (path == u"~" || path.startsWith(u"~/"))
-        path = homeFolder + path.mid(1);
-    if (QDir::isRelativePath(path))
-        path = currentFolder + u'/' + path;
+    QByteArray base = currentFolder;
+    if (path == u"~" || path.startsWith(u"~/")) {
+        base = homeFolder;
+        path = path.mid(2);
+    }
 
     const qsizetype slash = path.lastIndexOf(u'/');
     const QString last = path.mid(slash + 1);
-    const QString folder = QDir::cleanPath(slash > 0 ? path.left(slash) : QStringLiteral("/"));
-    if (hasWildcard(folder))
+    const QString folderText = slash < 0    ? QString()
+                               : slash == 0 ? QStringLiteral("/")
+                                            : path.left(slash);
+    if (hasWildcard(folderText))
         throw Error(messageInvalidName());
-    if (!QFileInfo(folder).isDir())
+    const QByteArray folder = localPath(folderText, base);
+    struct stat info {};
+    if (stat(folder.constData(), &info) != 0)
+        throw Error(errno == EACCES ? messageFolderDenied(shownPath(folder).toStdString())
+                                    : messageFolderNotFound());
+    if (!S_ISDIR(info.st_mode))
         throw Error(messageFolderNotFound());
 
     ShortcutTarget target;
@@ -64,16 +77,16 @@ ShortcutTarget resolveShortcut(const QString& entry, const QString& currentFolde
         target.mask = last;
         return target;
     }
-    const QFileInfo info(folder + u'/' + last);
-    if (info.isDir()) {
-        target.folder = QDir::cleanPath(folder + u'/' + last);
+    const QByteArray named = localPath(last, folder);
+    if (isFolder(named)) {
+        target.folder = named;
         return target;
     }
-    if (info.exists()) {
+    if (stat(named.constData(), &info) == 0) {
         // Only normal files appear in the file list; a hidden file or a device cannot be selected.
-        if (!info.isFile() || last.startsWith(u'.'))
+        if (!S_ISREG(info.st_mode) || last.startsWith(u'.'))
             throw Error(messageInvalidFileName(entry.toStdString()));
-        target.file = last;
+        target.file = named.mid(named.lastIndexOf('/') + 1);
         return target;
     }
     if (looksLikeFileName(last))

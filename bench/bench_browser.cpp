@@ -123,7 +123,8 @@ int main(int argc, char** argv) {
     FileBrowser browser(dialogs);
     registerListing(browser, folder10000);
 
-    MainWindow window(dialogs, root + "/bench_browser.ini", QString::fromStdString(folder1000));
+    const QByteArray start = QByteArray::fromStdString(folder1000);
+    MainWindow window(dialogs, root + "/bench_browser.ini", start, start + "/shortcut.ini");
     window.show();
     QCoreApplication::processEvents();
     const std::vector<OpenCase> cases = {

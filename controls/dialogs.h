@@ -2,8 +2,10 @@
 
 #include <QColor>
 #include <QString>
+#include <memory>
 #include <optional>
 
+class QMessageBox;
 class QWidget;
 
 namespace dorva {
@@ -45,5 +47,9 @@ QString toQtFilter(const QString& filter);
 
 // The text the error box shows for a message.
 QString errorBoxText(const QString& message);
+
+// The error box QtDialogs::showError shows. A long path in the message wraps, and one too long
+// for the screen even so is cut short in its middle, so that the OK button stays on the screen.
+std::unique_ptr<QMessageBox> errorBox(QWidget* parent, const QString& message);
 
 } // namespace dorva

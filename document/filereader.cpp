@@ -1,8 +1,8 @@
 #include "document/filereader.h"
 
 #include "document/filedescriptor.h"
-#include "document/pathtext.h"
 #include "formats/error.h"
+#include "formats/filename.h"
 
 #include <cerrno>
 #include <fcntl.h>

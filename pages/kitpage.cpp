@@ -2,7 +2,7 @@
 
 #include "document/document.h"
 #include "document/fields.h"
-#include "document/pathtext.h"
+#include "formats/filename.h"
 #include "pages/pagelayout.h"
 
 #include <QCheckBox>

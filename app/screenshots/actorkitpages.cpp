@@ -100,7 +100,9 @@ void shootActorKitPages(const QString& dir) {
     const QString previous = QDir::currentPath();
     {
         dorva::QtDialogs dialogs;
-        dorva::MainWindow window(dialogs, work.filePath("dorva.ini"), work.path());
+        const QByteArray folder = QFile::encodeName(work.path());
+        dorva::MainWindow window(dialogs, work.filePath("dorva.ini"), folder,
+                                 folder + "/shortcut.ini");
         window.show();
         auto* tabs = window.findChild<QTabWidget*>("PageControl1");
 

@@ -88,7 +88,9 @@ void shootMissionPage(const QString& dir) {
     const QString previous = QDir::currentPath();
     {
         dorva::QtDialogs dialogs;
-        dorva::MainWindow window(dialogs, work.filePath("dorva.ini"), work.path());
+        const QByteArray folder = QFile::encodeName(work.path());
+        dorva::MainWindow window(dialogs, work.filePath("dorva.ini"), folder,
+                                 folder + "/shortcut.ini");
         window.show();
         window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(0);
         save(window, dir, "missionpage-empty.png");

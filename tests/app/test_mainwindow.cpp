@@ -1,7 +1,13 @@
+#include "app/localpath.h"
+#include "app/windowplacement.h"
 #include "shelltesting.h"
+#include "testfiles.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QPushButton>
+#include <QScreen>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using dorva::DocumentPage;
@@ -27,7 +33,7 @@ TEST_F(MainWindowTest, FirstStartUsesDefaultsAndExitWritesWhereTheUserWas) {
     }
     EXPECT_EQ(tabs()->currentIndex(), Mission);
     const QString folder = QDir(temp.path()).absolutePath();
-    EXPECT_EQ(browser()->folder(), folder);
+    EXPECT_EQ(browser()->folder(), bytesOf(folder));
     EXPECT_EQ(browser()->mask(), "*.mis");
     // The shortcut list comes from the start folder; its box shows the folder.
     auto* combo = w.findChild<QComboBox*>("ShortCutCombo");
@@ -75,13 +81,16 @@ TEST_F(MainWindowTest, RestoresPositionPageAndFolder) {
         EXPECT_EQ(window->pos(), QPoint(50, 40));
         EXPECT_EQ(tabs()->currentIndex(), row.tab);
         EXPECT_EQ(browser()->mask(), row.mask);
-        EXPECT_EQ(browser()->folder(), row.folder);
+        EXPECT_EQ(browser()->folder(), bytesOf(row.folder));
     }
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
 TEST_F(MainWindowTest, ClosesWhenSettingsCannotBeWritten) {
-    window = std::make_unique<dorva::MainWindow>(dialogs, temp.path("gone/dorva.ini"), temp.path());
+    // Below a file, no folder can be made.
+    temp.file("file");
+    window = std::make_unique<dorva::MainWindow>(dialogs, temp.path("file/dorva.ini"),
+                                                 bytesOf(temp.path()), QByteArray());
     window->show();
     EXPECT_TRUE(window->close());
     EXPECT_FALSE(window->isVisible());
@@ -154,7 +163,7 @@ TEST_F(MainWindowTest, EachWayOfOpeningEnablesItsControls) {
                 dialogs.openAnswers.push_back(path);
                 action("Open1")->trigger();
             } else {
-                emit browser()->fileSelected(path, kind.mask);
+                emit browser()->fileSelected(bytesOf(path), kind.mask);
             }
             EXPECT_EQ(p->statusField()->text(), QDir::toNativeSeparators(path));
             EXPECT_TRUE(p->saveButton()->isEnabled());
@@ -176,7 +185,7 @@ TEST_F(MainWindowTest, FailedOpenChangesNothing) {
     start();
     DocumentPage* mission = page(Mission);
     const QString good = temp.file("good.mis", kKinds[Mission].sample);
-    emit browser()->fileSelected(good, "*.mis");
+    emit browser()->fileSelected(bytesOf(good), "*.mis");
     const std::string output = mission->document().output();
 
     const QString missing = temp.path("missing.mis");
@@ -205,7 +214,7 @@ TEST_F(MainWindowTest, FailedOpenChangesNothing) {
 TEST_F(MainWindowTest, FailedSaveKeepsTheOpenFileAndShowsTheError) {
     start();
     const QString path = temp.file("k.kit", kKinds[Kit].sample);
-    emit browser()->fileSelected(path, "*.kit");
+    emit browser()->fileSelected(bytesOf(path), "*.kit");
     const QString target = temp.path("gone/new.kit");
     dialogs.saveAnswers.push_back(target);
     page(Kit)->saveAsButton()->click();
@@ -231,14 +240,14 @@ TEST_F(MainWindowPermissions, AReadOnlyFileIsRefusedAndAFileInALockedFolderSaved
     const QString shared = temp.file("game/k.kit", kKinds[Kit].sample);
     QFile::setPermissions(temp.path("game"), QFile::ReadOwner | QFile::ExeOwner);
 
-    emit browser()->fileSelected(readOnly, "*.kit");
+    emit browser()->fileSelected(bytesOf(readOnly), "*.kit");
     page(Kit)->saveButton()->click();
     EXPECT_EQ(dialogs.errors, QStringList{QString::fromUtf8("ファイル %1 を作成できません")
                                               .arg(QDir::toNativeSeparators(readOnly))});
     EXPECT_EQ(temp.read("ro.kit"), kKinds[Kit].sample);
 
     dialogs.errors.clear();
-    emit browser()->fileSelected(shared, "*.kit");
+    emit browser()->fileSelected(bytesOf(shared), "*.kit");
     page(Kit)->saveButton()->click();
     EXPECT_TRUE(dialogs.errors.isEmpty());
     EXPECT_EQ(temp.read("game/k.kit"), QByteArray::fromStdString(page(Kit)->document().output()));
@@ -286,4 +295,91 @@ TEST_F(MainWindowTest, MenuCaptionsAndShortcuts) {
         EXPECT_EQ(a->text(), i.caption);
         EXPECT_EQ(a->shortcut(), i.keys);
     }
+}
+
+// A folder unpacked from an archive made on the game's home platform, named in code page 932,
+// and a start folder that was deleted: no error box before the window shows, a working browser,
+// and only a folder that exists stored at exit.
+TEST_F(MainWindowTest, StartsInAnyFolderAndOpensAndSavesNamesInCodePage932) {
+    const QByteArray soft = temp.rawFolder("\x83\x5c\x83\x74\x83\x67"); // ソフト
+    const QByteArray file = temp.rawFile(soft.mid(soft.lastIndexOf('/') + 1) +
+                                             "/\x83\x65\x83\x58\x83\x67.kit", // テスト.kit
+                                         kKinds[Kit].sample);
+    temp.folder("gone");
+    const QByteArray gone = bytesOf(temp.path("gone"));
+    ASSERT_TRUE(QDir(temp.path("gone")).removeRecursively());
+    const struct {
+        QByteArray startFolder;
+        QByteArray folder;
+    } rows[] = {{soft, soft}, {gone, dorva::cleanPath(dorva::homeFolder())}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.startFolder.toStdString());
+        QFile::remove(settingsPath());
+        start(row.startFolder);
+        EXPECT_EQ(browser()->folder(), row.folder);
+        EXPECT_TRUE(dialogs.errors.isEmpty());
+        window->close();
+        EXPECT_EQ(dorva::loadSettings(settingsPath(), {}).lastDir, row.folder);
+    }
+
+    QFile::remove(settingsPath());
+    start(soft);
+    tabs()->setCurrentIndex(Kit);
+    ASSERT_TRUE(browser()->selectFile("テスト.kit"));
+    EXPECT_EQ(status(Kit), temp.path("ソフト/テスト.kit"));
+    testfiles::writeFile(file.toStdString(), "old");
+    page(Kit)->saveButton()->click();
+    EXPECT_EQ(testfiles::readFile(file.toStdString()), page(Kit)->document().output());
+    EXPECT_FALSE(QFileInfo::exists(temp.path("ソフト")));
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
+}
+
+TEST_F(MainWindowTest, AShortcutListThatIsAFifoShowsTheErrorAndNoEntries) {
+    ASSERT_EQ(mkfifo(bytesOf(temp.path("shortcut.ini")).constData(), 0600), 0);
+    start();
+    EXPECT_EQ(
+        dialogs.errors,
+        QStringList{QString::fromUtf8("ファイル %1 は開けません").arg(temp.path("shortcut.ini"))});
+    EXPECT_EQ(window->findChild<QComboBox*>("ShortCutCombo")->count(), 0);
+    EXPECT_EQ(browser()->folder(), bytesOf(temp.path()));
+}
+
+// However long the shortcut entries, the page area keeps its width and the panel its own, also
+// once the style changes (which makes the combo box measure its entries again).
+TEST_F(MainWindowTest, LongShortcutEntriesLeaveThePagesAlone) {
+    const QByteArray entry = "/games/" + QByteArray(120, 'x') + "/missions/*.mis";
+    temp.file("shortcut.ini", "/a\r\n" + entry + "\r\n");
+    start();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+    auto* combo = window->findChild<QComboBox*>("ShortCutCombo");
+    QEvent styleChange(QEvent::StyleChange);
+    QApplication::sendEvent(combo, &styleChange);
+    QApplication::processEvents();
+    EXPECT_EQ(tabs()->geometry(), QRect(0, 0, 633, 442));
+    EXPECT_EQ(browser()->geometry(), QRect(633, 0, 139, 442));
+    EXPECT_LE(combo->geometry().right(), browser()->width());
+    // Nor does it ask for more room, wherever a layout would give it.
+    EXPECT_LE(combo->sizeHint().width(), browser()->width());
+    EXPECT_EQ(combo->itemData(1, Qt::ToolTipRole).toString(), QString(entry));
+}
+
+TEST(WindowPlacement, AWindowNoScreenShowsMovesOntoTheNearestOne) {
+    const QRect primary(0, 0, 1000, 800);
+    const QRect right(1000, 0, 800, 600);
+    const struct {
+        const char* name;
+        QRect frame;
+        QPoint expected;
+    } rows[] = {
+        {"on the screen", {190, 124, 780, 480}, {190, 124}},
+        {"partly off, still reachable", {900, 700, 780, 480}, {900, 700}},
+        {"far below", {190, 5000, 780, 480}, {190, 320}},
+        {"far left and above", {-3000, -900, 780, 480}, {0, 0}},
+        {"title bar above the screen", {190, -100, 780, 480}, {190, 0}},
+        {"beyond the second screen", {2500, 100, 780, 480}, {1020, 100}},
+        {"larger than the screen", {5000, 5000, 1200, 900}, {1000, 0}},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(dorva::reachablePosition(row.frame, {primary, right}), row.expected) << row.name;
 }

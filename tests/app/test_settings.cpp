@@ -1,9 +1,12 @@
+#include "app/editor.h"
 #include "app/settings.h"
 
+#include "shelltesting.h"
 #include "testfiles.h"
 
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <tuple>
 
 using dorva::Settings;
@@ -19,7 +22,7 @@ Settings make(int top, int left, int lastTab, const char* lastDir) {
     s.top = top;
     s.left = left;
     s.lastTab = lastTab;
-    s.lastDir = QString::fromUtf8(lastDir);
+    s.lastDir = lastDir;
     return s;
 }
 
@@ -68,6 +71,72 @@ TEST(Settings, SaveWritesTheFourKeysAndKeepsOtherContent) {
         EXPECT_NE(text.find(line), std::string::npos) << line << "\n" << text;
     EXPECT_EQ(text.find("Top=5"), std::string::npos) << text;
     EXPECT_EQ(fields(dorva::loadSettings(path, Settings{})), fields(s));
+}
 
-    EXPECT_FALSE(dorva::saveSettings(dir.filePath("gone/dorva.ini"), s));
+// Any folder name reads back exactly, and none can start a line of its own. Ordinary ones are
+// stored as they are.
+TEST(Settings, AnyFolderNameReadsBackAndNoneStartsALine) {
+    const struct {
+        QByteArray dir;
+        const char* line;
+    } rows[] = {
+        {"/data/my games/ミッション", "LastDir=/data/my games/ミッション"},
+        {"/a=b/[Window]/c\\d", "LastDir=/a=b/[Window]/c\\d"},
+        {"/data/x ", "LastDir=\"/data/x \""},
+        {"\t/x", "LastDir=\"\\t/x\""},
+        {"/a\r\n[Window]\nTop=5000", "LastDir=\"/a\\r\\n[Window]\\nTop=5000\""},
+        {"\"/q\\\"", "LastDir=\"\\\"/q\\\\\\\"\""},
+        {"/\x83\x65\x83\x58\x83\x67/ゲーム\x7f", "LastDir=\"/\\x83e\\x83X\\x83g/ゲーム\\x7F\""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.line);
+        QTemporaryDir dir;
+        const QString path = dir.filePath("dorva.ini");
+        ASSERT_TRUE(dorva::saveSettings(path, make(5, 6, 2, row.dir.constData())));
+        const QList<QByteArray> lines =
+            QByteArray::fromStdString(testfiles::readFile(path.toStdString())).split('\n');
+        EXPECT_TRUE(lines.contains(row.line));
+        EXPECT_EQ(lines.count("Top=5"), 1);
+        EXPECT_EQ(lines.count("[Window]"), 1);
+        EXPECT_EQ(dorva::loadSettings(path, Settings{}).lastDir, row.dir);
+    }
+}
+
+// A settings file that is a FIFO or a device is neither read (it could block or never end)
+// nor replaced.
+TEST(Settings, SpecialFilesAreNeitherReadNorReplaced) {
+    QTemporaryDir dir;
+    const QString fifo = dir.filePath("fifo.ini");
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const QString zero = dir.filePath("zero.ini");
+    ASSERT_TRUE(QFile::link("/dev/zero", zero));
+    const Settings defaults = make(1, 2, 0, "/start");
+    for (const QString& path : {fifo, zero}) {
+        EXPECT_EQ(fields(dorva::loadSettings(path, defaults)), fields(defaults));
+        EXPECT_FALSE(dorva::saveSettings(path, defaults));
+    }
+    EXPECT_FALSE(QFileInfo(fifo).isFile());
+    EXPECT_EQ(QFileInfo(zero).symLinkTarget(), "/dev/zero");
+}
+
+TEST(SettingsPath, BesideTheProgramWhenPossibleElseInTheConfigFolder) {
+    TempFolder temp;
+    const QString config = temp.path("config");
+    temp.file("kept/dorva.ini");
+    temp.folder("free");
+    EXPECT_EQ(dorva::settingsLocation(temp.path("kept/dorva"), config),
+              temp.path("kept/dorva.ini"));
+    EXPECT_EQ(dorva::settingsLocation(temp.path("free/dorva"), config),
+              temp.path("free/dorva.ini"));
+    EXPECT_EQ(dorva::settingsLocation(temp.path("gone/dorva"), config), config + "/dorva.ini");
+
+    temp.file("work/shortcut.ini");
+    EXPECT_EQ(dorva::shortcutListLocation(bytesOf(temp.path("work")), config),
+              bytesOf(temp.path("work/shortcut.ini")));
+    for (const QByteArray& working : {bytesOf(temp.path("free")), QByteArray()})
+        EXPECT_EQ(dorva::shortcutListLocation(working, config), bytesOf(config + "/shortcut.ini"));
+
+    // The config folder is made when the settings are first written.
+    EXPECT_TRUE(dorva::saveSettings(config + "/dorva.ini", Settings{}));
+    EXPECT_TRUE(QFileInfo(config + "/dorva.ini").isFile());
 }

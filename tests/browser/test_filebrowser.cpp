@@ -1,3 +1,4 @@
+#include "app/localpath.h"
 #include "formats/error.h"
 #include "shelltesting.h"
 
@@ -6,6 +7,8 @@
 #include <QListView>
 #include <QListWidget>
 #include <QSignalSpy>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace dorva;
 
@@ -36,17 +39,18 @@ protected:
     }
 
     // The folder list's row that leads to path.
-    int folderRow(const QString& path) {
+    int folderRow(const QByteArray& path) {
         for (int i = 0; i < folderList()->count(); ++i) {
-            if (folderList()->item(i)->data(Qt::UserRole).toString() == path)
+            if (folderList()->item(i)->data(Qt::UserRole).toByteArray() == path)
                 return i;
         }
         return -1;
     }
+    int folderRow(const QString& path) { return folderRow(bytesOf(path)); }
 
     void loadShortcuts(const QByteArray& bytes) {
         temp.file("shortcut.ini", bytes);
-        browser.loadShortcuts(temp.path("shortcut.ini"));
+        browser.loadShortcuts(bytesOf(temp.path("shortcut.ini")));
     }
 
     TempFolder temp;
@@ -73,7 +77,7 @@ TEST_F(Browser, FolderListShowsThePathAndTheSubfolders) {
     EXPECT_EQ(folderList()->sizeHintForRow(0), 16);
     EXPECT_EQ(folderList()->currentRow(), folderRow(mods));
     EXPECT_EQ(folderRow(temp.path()), folderRow(mods) - 1);
-    EXPECT_EQ(folderRow("/"), 0);
+    EXPECT_EQ(folderRow(QByteArray("/")), 0);
     EXPECT_GT(folderRow(mods + "/Sub"), folderRow(mods));
     EXPECT_GT(folderRow(mods + "/folder.atr"), folderRow(mods));
     EXPECT_EQ(folderRow(temp.path("other")), -1);
@@ -87,18 +91,18 @@ TEST_F(Browser, EachNewlySelectedFileIsEmittedOnce) {
     QTest::keyClick(fileList(), Qt::Key_Down);
     QTest::keyClick(fileList(), Qt::Key_Down); // already on the last file
     QTest::keyClick(fileList(), Qt::Key_Up);
-    EXPECT_EQ(browser.selectedPath(), temp.path("mods/b.atr"));
+    EXPECT_EQ(browser.selectedPath(), bytesOf(temp.path("mods/b.atr")));
     QTest::mouseClick(fileList()->viewport(), Qt::LeftButton, {}, rowCenter(1)); // selected
     QTest::mouseClick(fileList()->viewport(), Qt::LeftButton, {}, rowCenter(0));
     browser.setMask("*.atr");
     EXPECT_TRUE(browser.selectedPath().isEmpty());
     EXPECT_TRUE(fileList()->selectionModel()->selectedRows().isEmpty());
-    EXPECT_EQ(browser.folder(), temp.path("mods"));
+    EXPECT_EQ(browser.folder(), bytesOf(temp.path("mods")));
     browser.selectFile("A.atr"); // a new selection again
     const QStringList expected = {"A.atr", "b.atr", "c.ATR", "b.atr", "A.atr", "A.atr"};
     ASSERT_EQ(spy.count(), expected.size());
     for (int i = 0; i < spy.count(); ++i) {
-        EXPECT_EQ(spy[i][0].toString(), temp.path("mods/" + expected[i]));
+        EXPECT_EQ(spy[i][0].toByteArray(), bytesOf(temp.path("mods/" + expected[i])));
         EXPECT_EQ(spy[i][1].toString(), "*.atr");
     }
 }
@@ -112,9 +116,9 @@ TEST_F(Browser, EnteringAFolderMovesTheListsAndTheWorkingFolder) {
     // A double-click arrives as a click followed by the double-click event; the click alone
     // must not enter.
     QTest::mouseClick(folderList()->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(browser.folder(), temp.path("mods"));
+    EXPECT_EQ(browser.folder(), bytesOf(temp.path("mods")));
     QTest::mouseDClick(folderList()->viewport(), Qt::LeftButton, {}, at);
-    EXPECT_EQ(browser.folder(), sub);
+    EXPECT_EQ(browser.folder(), bytesOf(sub));
     EXPECT_EQ(QDir::currentPath(), sub);
     browser.setMask("*.kit");
     EXPECT_EQ(browser.files(), QStringList({"s.kit"}));
@@ -122,7 +126,7 @@ TEST_F(Browser, EnteringAFolderMovesTheListsAndTheWorkingFolder) {
     // Enter on the parent's entry goes back up.
     folderList()->setCurrentRow(folderRow(temp.path("mods")));
     QTest::keyClick(folderList(), Qt::Key_Return);
-    EXPECT_EQ(browser.folder(), temp.path("mods"));
+    EXPECT_EQ(browser.folder(), bytesOf(temp.path("mods")));
     EXPECT_EQ(QDir::currentPath(), temp.path("mods"));
     EXPECT_EQ(browser.files(), QStringList({"k.kit"}));
     EXPECT_TRUE(dialogs.errors.isEmpty());
@@ -141,10 +145,10 @@ TEST_F(Browser, ShortcutFileFillsTheListAndKeepsTheText) {
     combo()->lineEdit()->clear();
     QTest::keyClicks(combo()->lineEdit(), "../other");
     QTest::keyClick(combo()->lineEdit(), Qt::Key_Return);
-    EXPECT_EQ(browser.folder(), temp.path("mods"));
+    EXPECT_EQ(browser.folder(), bytesOf(temp.path("mods")));
     EXPECT_EQ(combo()->count(), 3);
 
-    browser.loadShortcuts(temp.path("missing.ini"));
+    browser.loadShortcuts(bytesOf(temp.path("missing.ini")));
     EXPECT_EQ(combo()->count(), 0);
     EXPECT_EQ(combo()->currentText(), "../other");
 }
@@ -153,13 +157,13 @@ TEST_F(Browser, ArrowKeysInTheShortcutBoxApplyEachEntry) {
     loadShortcuts(temp.path("other").toUtf8() + "\r\n\r\n" + temp.path("mods/Sub").toUtf8() +
                   "\\*.kit\r\n");
     QTest::keyClick(combo(), Qt::Key_Down);
-    EXPECT_EQ(browser.folder(), temp.path("other"));
+    EXPECT_EQ(browser.folder(), bytesOf(temp.path("other")));
     EXPECT_EQ(QDir::currentPath(), temp.path("other"));
     EXPECT_EQ(browser.files(), QStringList({"o.atr"}));
     QTest::keyClick(combo(), Qt::Key_Down); // the empty entry does nothing
-    EXPECT_EQ(browser.folder(), temp.path("other"));
+    EXPECT_EQ(browser.folder(), bytesOf(temp.path("other")));
     QTest::keyClick(combo(), Qt::Key_Down);
-    EXPECT_EQ(browser.folder(), temp.path("mods/Sub"));
+    EXPECT_EQ(browser.folder(), bytesOf(temp.path("mods/Sub")));
     EXPECT_EQ(browser.mask(), "*.kit");
     EXPECT_EQ(browser.files(), QStringList({"s.kit"}));
     EXPECT_TRUE(dialogs.errors.isEmpty());
@@ -170,7 +174,7 @@ TEST_F(Browser, ShortcutNamingAFileSelectsIt) {
     QSignalSpy spy(&browser, &FileBrowser::fileSelected);
     browser.applyShortcut(temp.path("mods/M01.MIS"));
     ASSERT_EQ(spy.count(), 1);
-    EXPECT_EQ(spy[0][0].toString(), temp.path("mods/M01.MIS"));
+    EXPECT_EQ(spy[0][0].toByteArray(), bytesOf(temp.path("mods/M01.MIS")));
     EXPECT_EQ(spy[0][1].toString(), "*.mis");
 
     // The same file again, as written or otherwise, does nothing.
@@ -181,7 +185,7 @@ TEST_F(Browser, ShortcutNamingAFileSelectsIt) {
     // A file the mask hides becomes the mask itself.
     browser.applyShortcut(temp.path("mods\\k.kit"));
     ASSERT_EQ(spy.count(), 2);
-    EXPECT_EQ(spy[1][0].toString(), temp.path("mods/k.kit"));
+    EXPECT_EQ(spy[1][0].toByteArray(), bytesOf(temp.path("mods/k.kit")));
     EXPECT_EQ(spy[1][1].toString(), "k.kit");
     EXPECT_EQ(browser.files(), QStringList({"k.kit"}));
 }
@@ -204,12 +208,77 @@ TEST_F(Browser, UnreachableShortcutShowsTheErrorAndChangesNothing) {
               QStringList({"ファイルが見つかりません",
                            "不正なファイル名 - " + temp.path("other/gone.atr"),
                            "ファイルが見つかりません", "ファイルが見つかりません"}));
-    EXPECT_EQ(browser.folder(), temp.path("mods"));
+    EXPECT_EQ(browser.folder(), bytesOf(temp.path("mods")));
     EXPECT_EQ(QDir::currentPath(), temp.path("mods"));
     EXPECT_EQ(browser.mask(), "*.atr");
-    EXPECT_EQ(browser.selectedPath(), temp.path("mods/b.atr"));
+    EXPECT_EQ(browser.selectedPath(), bytesOf(temp.path("mods/b.atr")));
     EXPECT_GE(folderRow(temp.path("mods/Sub")), 0);
     EXPECT_EQ(spy.count(), 0);
+}
+
+// Names unpacked from an archive made on the game's home platform are code page 932 bytes.
+TEST_F(Browser, NamesInCodePage932AreListedEnteredAndSelected) {
+    const QByteArray test = "\x83\x65\x83\x58\x83\x67"; // テスト
+    const QByteArray soft = "\x83\x5c\x83\x74\x83\x67"; // ソフト
+    temp.rawFile("mods/" + test + ".atr", "x");
+    const QByteArray sub = temp.rawFolder("mods/" + soft);
+    temp.rawFile("mods/" + soft + "/" + test + ".kit", "x");
+    browser.setFolder(temp.path("mods"));
+    EXPECT_EQ(browser.files(), QStringList({"A.atr", "b.atr", "c.ATR", "テスト.atr"}));
+    QSignalSpy spy(&browser, &FileBrowser::fileSelected);
+    ASSERT_TRUE(browser.selectFile("テスト.atr"));
+    ASSERT_EQ(spy.count(), 1);
+    EXPECT_EQ(spy[0][0].toByteArray(), bytesOf(temp.path("mods/")) + test + ".atr");
+
+    ASSERT_GE(folderRow(sub), 0);
+    EXPECT_EQ(folderList()->item(folderRow(sub))->text(), "ソフト");
+    folderList()->setCurrentRow(folderRow(sub));
+    QTest::keyClick(folderList(), Qt::Key_Return);
+    EXPECT_EQ(browser.folder(), sub);
+    EXPECT_EQ(currentFolder(), sub);
+    EXPECT_EQ(folderList()->item(folderList()->currentRow())->text(), "ソフト");
+
+    // Shortcut entries reach it from a list in code page 932 and from one in UTF-8.
+    for (const QByteArray& line : {sub + "/*.kit", temp.path("mods/ソフト/*.kit").toUtf8()}) {
+        browser.setFolder(temp.path());
+        loadShortcuts(line);
+        combo()->setCurrentIndex(-1);
+        QTest::keyClick(combo(), Qt::Key_Down);
+        EXPECT_EQ(browser.folder(), sub);
+        EXPECT_EQ(browser.files(), QStringList({"テスト.kit"}));
+    }
+    EXPECT_TRUE(dialogs.errors.isEmpty()) << dialogs.errors.join("\n").toStdString();
+}
+
+// Root may read every folder, so these only mean something for an ordinary user.
+class BrowserPermissions : public Browser {};
+
+TEST_F(BrowserPermissions, AFolderThatMayNotBeReadSaysSoAndChangesNothing) {
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root may read every folder";
+    const QString locked = temp.path("mods/Sub");
+    for (const mode_t mode : {0000, 0111, 0333}) {
+        SCOPED_TRACE(mode);
+        ASSERT_EQ(chmod(bytesOf(locked).constData(), mode), 0);
+        try {
+            browser.setFolder(locked);
+            ADD_FAILURE() << "no error";
+        } catch (const Error& e) {
+            EXPECT_EQ(QString::fromUtf8(e.what()),
+                      QString::fromUtf8("フォルダ %1 にアクセスできません").arg(locked));
+        }
+        if (mode == 0) {
+            loadShortcuts((locked + "/deeper/*.kit").toUtf8());
+            QTest::keyClick(combo(), Qt::Key_Down);
+            EXPECT_EQ(
+                dialogs.errors,
+                QStringList{
+                    QString::fromUtf8("フォルダ %1 にアクセスできません").arg(locked + "/deeper")});
+        }
+        chmod(bytesOf(locked).constData(), 0755);
+        EXPECT_EQ(browser.folder(), bytesOf(temp.path("mods")));
+        EXPECT_EQ(browser.files(), QStringList({"A.atr", "b.atr", "c.ATR"}));
+    }
 }
 
 TEST_F(Browser, TenThousandFilesListQuickly) {

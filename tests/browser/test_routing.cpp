@@ -29,7 +29,7 @@ TEST_F(Routing, PageSwitchesChangeTheListedKindButNotTheFolder) {
     auto* combo = window->findChild<QComboBox*>("ShortCutCombo");
     combo->setCurrentIndex(-1);
     QTest::keyClick(combo, Qt::Key_Down);
-    ASSERT_EQ(browser()->folder(), temp.path("mods"));
+    ASSERT_EQ(browser()->folder(), bytesOf(temp.path("mods")));
 
     const struct {
         int tab;
@@ -42,7 +42,7 @@ TEST_F(Routing, PageSwitchesChangeTheListedKindButNotTheFolder) {
         ASSERT_TRUE(browser()->selectFile(row.files.last()));
         EXPECT_EQ(status(row.tab), temp.path("mods/" + row.files.last()));
     }
-    EXPECT_EQ(browser()->folder(), temp.path("mods"));
+    EXPECT_EQ(browser()->folder(), bytesOf(temp.path("mods")));
     EXPECT_EQ(QDir::currentPath(), temp.path("mods"));
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }

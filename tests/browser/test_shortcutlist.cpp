@@ -1,8 +1,11 @@
 #include "app/shortcutlist.h"
 #include "shelltesting.h"
 
+#include "formats/error.h"
+
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/stat.h>
 
 using namespace dorva;
 
@@ -26,19 +29,41 @@ TEST(ShortcutList, SplitsAtEveryKindOfLineEnd) {
         EXPECT_EQ(parseShortcutLines(c.bytes), c.lines) << "bytes '" << c.bytes << "'";
 }
 
-TEST(ShortcutList, ReadsCodePage932) {
+// What Linux editors write, UTF-8, is told from code page 932 by being valid UTF-8 and not ASCII.
+TEST(ShortcutList, ReadsUtf8OrElseCodePage932) {
+    const QStringList expected = {QString::fromUtf8("C:\\ソフト\\*.atr"),
+                                  QString::fromUtf8("ゲーム")};
+    const std::string utf8 = "C:\\ソフト\\*.atr\r\nゲーム";
     // The second byte of "ソ" is the backslash byte; it must stay part of the character.
-    const std::string bytes = "C:\\\x83\x5c\x83\x74\x83\x67\\*.atr\r\n\x83\x51\x81\x5b\x83\x80";
-    EXPECT_EQ(parseShortcutLines(bytes),
-              QStringList({QString::fromUtf8("C:\\ソフト\\*.atr"), QString::fromUtf8("ゲーム")}));
+    const std::string cp932 = "C:\\\x83\x5c\x83\x74\x83\x67\\*.atr\r\n\x83\x51\x81\x5b\x83\x80";
+    EXPECT_EQ(parseShortcutLines(cp932), expected);
+    EXPECT_EQ(parseShortcutLines(utf8), expected);
+    EXPECT_EQ(parseShortcutLines("\xEF\xBB\xBF" + utf8), expected);
 }
 
 TEST(ShortcutList, ReadsTheFileOrNothing) {
     TempFolder temp;
     temp.file("shortcut.ini", "/mods\r\n\r\n/games/*.kit\r\n");
-    EXPECT_EQ(readShortcutFile(temp.path("shortcut.ini")),
+    EXPECT_EQ(readShortcutFile(bytesOf(temp.path("shortcut.ini"))),
               QStringList({"/mods", "", "/games/*.kit"}));
-    EXPECT_TRUE(readShortcutFile(temp.path("missing.ini")).isEmpty());
+    EXPECT_TRUE(readShortcutFile(bytesOf(temp.path("missing.ini"))).isEmpty());
+}
+
+// Only a regular file of up to 1 MiB is read: a FIFO would stop start-up until someone writes
+// to it, and /dev/zero never ends.
+TEST(ShortcutList, RefusesAnythingButASmallRegularFile) {
+    TempFolder temp;
+    ASSERT_EQ(mkfifo(bytesOf(temp.path("fifo.ini")).constData(), 0600), 0);
+    ASSERT_TRUE(QFile::link("/dev/zero", temp.path("zero.ini")));
     temp.folder("folder.ini");
-    EXPECT_TRUE(readShortcutFile(temp.path("folder.ini")).isEmpty());
+    temp.file("large.ini", QByteArray(kMaxShortcutFileSize + 1, '/'));
+    for (const char* name : {"fifo.ini", "zero.ini", "folder.ini", "large.ini"}) {
+        try {
+            readShortcutFile(bytesOf(temp.path(name)));
+            ADD_FAILURE() << "no error for " << name;
+        } catch (const Error& e) {
+            EXPECT_EQ(QString::fromUtf8(e.what()),
+                      QString::fromUtf8("ファイル %1 は開けません").arg(temp.path(name)));
+        }
+    }
 }

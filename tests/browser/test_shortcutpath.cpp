@@ -20,7 +20,7 @@ protected:
     }
 
     ShortcutTarget resolve(const QString& entry) {
-        return resolveShortcut(entry, temp.path("cur"), temp.path("home"));
+        return resolveShortcut(entry, bytesOf(temp.path("cur")), bytesOf(temp.path("home")));
     }
 
     TempFolder temp;
@@ -57,9 +57,9 @@ TEST_F(ShortcutPath, SplitsIntoFolderMaskAndFile) {
         const QString entry = QString::fromUtf8(c.entry).replace("@", root);
         const QString folder = QString::fromUtf8(c.folder);
         const ShortcutTarget target = resolve(entry);
-        EXPECT_EQ(target.folder, folder.isEmpty() ? root : root + "/" + folder) << c.entry;
+        EXPECT_EQ(target.folder, bytesOf(folder.isEmpty() ? root : root + "/" + folder)) << c.entry;
         EXPECT_EQ(target.mask, QString::fromUtf8(c.mask)) << c.entry;
-        EXPECT_EQ(target.file, QString::fromUtf8(c.file)) << c.entry;
+        EXPECT_EQ(target.file, QByteArray(c.file)) << c.entry;
     }
 }
 

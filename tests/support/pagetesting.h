@@ -12,6 +12,7 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
+#include <QFile>
 #include <QGroupBox>
 #include <QInputMethodEvent>
 #include <QLabel>
@@ -232,7 +233,8 @@ struct WindowFixture {
     } keepCurrentFolder;
     QTemporaryDir dir;
     FakeDialogs dialogs;
-    dorva::MainWindow window{dialogs, dir.filePath("dorva.ini"), dir.path()};
+    dorva::MainWindow window{dialogs, dir.filePath("dorva.ini"), QFile::encodeName(dir.path()),
+                             QFile::encodeName(dir.filePath("shortcut.ini"))};
 
     // Shows the window active on the page, which then opens a file of the given bytes.
     void open(dorva::DocumentPage& page, const QString& name, const std::string& bytes) {

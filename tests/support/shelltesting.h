@@ -14,13 +14,24 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 #include <memory>
 #include <ostream>
+#include <sys/stat.h>
 
 // Readable values in test failures.
 inline void PrintTo(const QString& text, std::ostream* os) {
     *os << '"' << text.toStdString() << '"';
+}
+inline void PrintTo(const QByteArray& bytes, std::ostream* os) {
+    *os << '"' << bytes.toStdString() << '"';
+}
+
+// A path as the file system's bytes.
+inline QByteArray bytesOf(const QString& path) {
+    return QFile::encodeName(path);
 }
 
 // A temporary folder tree for one test. The working folder is restored when it goes away, since
@@ -28,7 +39,12 @@ inline void PrintTo(const QString& text, std::ostream* os) {
 class TempFolder {
 public:
     TempFolder() : saved_(QDir::currentPath()) {}
-    ~TempFolder() { QDir::setCurrent(saved_); }
+    // Qt's own removal skips names that are not UTF-8.
+    ~TempFolder() {
+        QDir::setCurrent(saved_);
+        std::error_code ignored;
+        std::filesystem::remove_all(bytesOf(dir_.path()).toStdString(), ignored);
+    }
 
     QString path(const QString& relative = {}) const {
         return relative.isEmpty() ? dir_.path() : dir_.filePath(relative);
@@ -41,6 +57,20 @@ public:
         EXPECT_TRUE(f.open(QIODevice::WriteOnly)) << relative.toStdString();
         f.write(bytes);
         return path(relative);
+    }
+
+    // The same with names as bytes, for names that are not UTF-8; return the full path.
+    QByteArray rawFile(const QByteArray& relative, const QByteArray& bytes) const {
+        const QByteArray full = bytesOf(path()) + '/' + relative;
+        std::ofstream out(full.constData(), std::ios::binary);
+        out << bytes.toStdString();
+        EXPECT_TRUE(out.good()) << full.toStdString();
+        return full;
+    }
+    QByteArray rawFolder(const QByteArray& relative) const {
+        const QByteArray full = bytesOf(path()) + '/' + relative;
+        EXPECT_EQ(mkdir(full.constData(), 0777), 0) << full.toStdString();
+        return full;
     }
 
     QByteArray read(const QString& relative) const {
@@ -82,11 +112,12 @@ inline const Kind kKinds[] = {
 // The main window with FakeDialogs and its settings file in a temporary folder.
 class ShellTest : public ::testing::Test {
 protected:
-    // startFolder defaults to the temporary folder itself.
-    dorva::MainWindow& start(const QString& startFolder = {}) {
+    // startFolder defaults to the temporary folder itself; the shortcut list is read from it.
+    dorva::MainWindow& start(const QByteArray& startFolder = {}) {
+        const QByteArray folder = startFolder.isEmpty() ? bytesOf(temp.path()) : startFolder;
         window.reset();
-        window = std::make_unique<dorva::MainWindow>(
-            dialogs, settingsPath(), startFolder.isEmpty() ? temp.path() : startFolder);
+        window = std::make_unique<dorva::MainWindow>(dialogs, settingsPath(), folder,
+                                                     folder + "/shortcut.ini");
         return *window;
     }
 

@@ -1,0 +1,58 @@
+#include "app/regularfile.h"
+
+#include "app/uniquefd.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+
+namespace dorva {
+
+namespace {
+
+bool isRegular(int fd) {
+    struct stat info {};
+    return fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
+}
+
+} // namespace
+
+FileContents readRegularFile(const QByteArray& path, std::size_t limit) {
+    struct stat info {};
+    if (stat(path.constData(), &info) != 0)
+        return {errno == ENOENT || errno == ENOTDIR ? ReadStatus::Missing : ReadStatus::Failed, {}};
+    if (!S_ISREG(info.st_mode))
+        return {ReadStatus::NotRegular, {}};
+    if (static_cast<unsigned long long>(info.st_size) > limit)
+        return {ReadStatus::TooLarge, {}};
+    // The file may have been swapped for a FIFO since: opening does not wait for a writer,
+    // and the open file is checked again.
+    const UniqueFd fd(open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+    if (!fd.valid())
+        return {ReadStatus::Failed, {}};
+    if (!isRegular(fd.get()))
+        return {ReadStatus::NotRegular, {}};
+
+    // Read one byte past the size, and past the limit, to tell a file that grew since.
+    std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    std::size_t size = 0;
+    while (size <= limit) {
+        if (size == bytes.size())
+            bytes.resize(std::min(size * 2, limit + 1));
+        const ssize_t count = read(fd.get(), bytes.data() + size, bytes.size() - size);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0)
+            return {ReadStatus::Failed, {}};
+        if (count == 0)
+            break;
+        size += static_cast<std::size_t>(count);
+    }
+    if (size > limit)
+        return {ReadStatus::TooLarge, {}};
+    bytes.resize(size);
+    return {ReadStatus::Read, std::move(bytes)};
+}
+
+} // namespace dorva

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QList>
+#include <QPoint>
+#include <QRect>
+
+namespace dorva {
+
+// Where a window whose outer frame would be frame goes so that the user can reach it, given
+// the available area of each screen (the primary one first). A window that shows less than a
+// title bar's worth on every screen moves onto the screen nearest to it, as far as it fits;
+// and its top never lies above its screen, so the title bar can always be grabbed.
+QPoint reachablePosition(const QRect& frame, const QList<QRect>& screens);
+
+} // namespace dorva
