@@ -254,6 +254,24 @@ bool FileBrowser::selectRow(int row) {
     return true;
 }
 
+void FileBrowser::showSelected(const QByteArray& path) {
+    const qsizetype slash = path.lastIndexOf('/');
+    const QByteArray name = path.mid(slash + 1);
+    const int row = slash >= 0 && path.left(slash == 0 ? 1 : slash) == folder_
+                        ? static_cast<int>(fileNames_.indexOf(name))
+                        : -1;
+    // Taken as the selected file first, so that the change of selection opens nothing.
+    selectedFile_ = row >= 0 ? name : QByteArray();
+    if (row < 0) {
+        fileList_->clearSelection();
+        fileList_->setCurrentIndex(QModelIndex());
+        return;
+    }
+    const QModelIndex index = fileModel_->index(row);
+    fileList_->setCurrentIndex(index);
+    fileList_->scrollTo(index);
+}
+
 QByteArray FileBrowser::selectedPath() const {
     return selectedFile_.isEmpty() ? QByteArray() : joinPath(folder_, selectedFile_);
 }

@@ -49,6 +49,9 @@ public:
     void applyShortcut(const QString& entry);
     // Selects the file the list shows as fileName, as a user's click would; false if not listed.
     bool selectFile(const QString& fileName);
+    // Selects the file at path in the list without opening it, or nothing when the list
+    // does not show it.
+    void showSelected(const QByteArray& path);
     // The full path of the selected file, empty when none is selected.
     QByteArray selectedPath() const;
     // The file names the list shows, in order.

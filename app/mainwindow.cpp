@@ -9,20 +9,24 @@
 #include "controls/briefingdialog.h"
 #include "controls/dialogs.h"
 #include "formats/error.h"
+#include "formats/filename.h"
 #include "pages/actorpage.h"
 #include "pages/kitpage.h"
 #include "pages/missionpage.h"
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QDropEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QUrl>
 #include <QWindow>
 
 namespace dorva {
@@ -54,7 +58,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QByt
     setObjectName("Form1");
     // The window's own font, so its pages and dialogs use it however the program was started.
     setFont(uiFont());
-    setWindowTitle("DORVA");
+    setWindowTitle("DORVA[*]");
 
     auto* client = new QWidget(this);
     client->setObjectName("ClientArea");
@@ -84,6 +88,13 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QByt
     connect(pageControl_, &QTabWidget::currentChanged, this, &MainWindow::pageShown);
     about_ = new AboutBox(this);
     placeWindow(QPoint(settings_.left, settings_.top));
+
+    // Files dropped anywhere on the window open, also over fields that take dropped text.
+    setAcceptDrops(true);
+    installEventFilter(this);
+    for (QWidget* widget : findChildren<QWidget*>())
+        if (widget->acceptDrops())
+            widget->installEventFilter(this);
 }
 
 BriefingDialog* MainWindow::briefingDialog() const {
@@ -115,6 +126,7 @@ void MainWindow::addPage(DocumentPage* page, const QString& objectName, const QS
             [this, page] { request([=] { save(page); }); });
     connect(page, &DocumentPage::saveAsRequested, this,
             [this, page] { request([=] { saveAs(page); }); });
+    connect(page, &DocumentPage::edited, this, [this, page] { documentChanged(page); });
 }
 
 void MainWindow::buildMenu() {
@@ -209,17 +221,70 @@ void MainWindow::pageShown() {
     browser_->setMask(page->fileMask());
     saveItem_->setEnabled(page->document().hasFile());
     saveAsItem_->setEnabled(page->document().canSaveAs());
+    showMarks();
 }
 
 void MainWindow::request(const std::function<void()>& work) {
+    ++busy_;
     try {
         work();
     } catch (const Error& error) {
         dialogs_.showError(this, QString::fromUtf8(error.what()));
     }
+    --busy_;
+}
+
+void MainWindow::documentChanged(DocumentPage* page) {
+    modified_[page] = page->document().modified();
+    showMarks();
+}
+
+void MainWindow::showMarks() {
+    // The title names the showing page's file; a "*" marks unsaved changes there, and each
+    // tab marks its own page, so that unsaved work shows on a page that is hidden.
+    const Document& shown = currentPage()->document();
+    setWindowTitle(shown.hasFile() ? shownName(QByteArray::fromStdString(
+                                         std::string(fileNameOf(shown.path())))) +
+                                         "[*] - DORVA"
+                                   : QStringLiteral("DORVA[*]"));
+    setWindowModified(modified_.value(currentPage()));
+    const char* const captions[] = {"Mission", "Actor", "Kit"};
+    for (int tab = 0; tab < pageControl_->count(); ++tab) {
+        const auto* page = static_cast<const DocumentPage*>(pageControl_->widget(tab));
+        pageControl_->setTabText(tab, QString::fromLatin1(captions[tab]) +
+                                          (modified_.value(page) ? " *" : ""));
+    }
+}
+
+bool MainWindow::mayReplace(DocumentPage* page) {
+    page->settleEdits();
+    documentChanged(page);
+    if (!modified_.value(page))
+        return true;
+    const Document& document = page->document();
+    const QString name =
+        document.hasFile()
+            ? shownName(QByteArray::fromStdString(std::string(fileNameOf(document.path()))))
+            : QStringLiteral("the new %1 file").arg(kindCaption(document.kind()));
+    switch (dialogs_.askSaveChanges(this, QStringLiteral("Save changes to %1?").arg(name))) {
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        return false;
+    case SaveChoice::Save:
+        break;
+    }
+    try {
+        return document.hasFile() ? save(page) : saveAs(page);
+    } catch (const Error& error) {
+        dialogs_.showError(this, QString::fromUtf8(error.what()));
+        return false;
+    }
 }
 
 void MainWindow::open(DocumentPage* page, OpenWay way) {
+    if (!mayReplace(page))
+        return;
     const QString path = dialogs_.openFile(this, page->openFilter(), *page->openDialogState());
     if (!path.isEmpty())
         openFile(page, path, way);
@@ -233,6 +298,7 @@ void MainWindow::openPath(DocumentPage* page, const std::string& path, OpenWay w
     // The page changes only when both reading and loading succeed.
     page->document() = Document::open(page->document().kind(), path);
     page->showDocument();
+    documentChanged(page);
     page->saveButton()->setEnabled(true);
     saveItem_->setEnabled(true);
     if (way != OpenWay::FileList)
@@ -248,31 +314,47 @@ void MainWindow::openFiles(const QStringList& paths) {
             const std::optional<Kind> kind = kindFromExtension(bytes);
             if (!kind)
                 throw Error(messageCannotOpen(QDir::toNativeSeparators(path).toStdString()));
-            pageControl_->setCurrentWidget(pageOf(*kind));
-            openFile(pageOf(*kind), path, OpenWay::Menu);
+            DocumentPage* page = pageOf(*kind);
+            pageControl_->setCurrentWidget(page);
+            if (mayReplace(page))
+                openFile(page, path, OpenWay::Menu);
         });
     }
 }
 
-void MainWindow::save(DocumentPage* page) {
-    if (!page->document().hasFile())
-        return;
+bool MainWindow::save(DocumentPage* page) {
+    Document& document = page->document();
+    if (!document.hasFile())
+        return false;
     page->settleEdits();
-    page->document().save();
+    // Another program's changes are not overwritten without asking.
+    if (document.changedOnDisk()) {
+        const QString name =
+            shownName(QByteArray::fromStdString(std::string(fileNameOf(document.path()))));
+        if (!dialogs_.askOverwrite(
+                this, QStringLiteral("%1 has changed on disk since it was opened. Overwrite it?")
+                          .arg(name)))
+            return false;
+    }
+    document.save();
+    documentChanged(page);
+    return true;
 }
 
-void MainWindow::saveAs(DocumentPage* page) {
+bool MainWindow::saveAs(DocumentPage* page) {
     if (!page->document().canSaveAs())
-        return;
+        return false;
     const QString path = dialogs_.saveFile(this, page->saveFilter(), page->defaultSuffix(),
                                            *page->saveDialogState());
     if (path.isEmpty())
-        return;
+        return false;
     page->settleEdits();
     page->document().saveAs(localPath(path, currentFolder()).toStdString());
     page->showDocument();
+    documentChanged(page);
     page->saveButton()->setEnabled(true);
     saveItem_->setEnabled(true);
+    return true;
 }
 
 void MainWindow::openFromFileList(const QByteArray& path, const QString& mask) {
@@ -280,10 +362,84 @@ void MainWindow::openFromFileList(const QByteArray& path, const QString& mask) {
          {static_cast<DocumentPage*>(actorPage_), static_cast<DocumentPage*>(missionPage_),
           static_cast<DocumentPage*>(kitPage_)}) {
         if (mask == page->fileMask()) {
-            request([&] { openPath(page, path.toStdString(), OpenWay::FileList); });
+            request([&] {
+                if (mayReplace(page))
+                    openPath(page, path.toStdString(), OpenWay::FileList);
+                else
+                    // Once the list has finished its own change of selection.
+                    QMetaObject::invokeMethod(
+                        browser_,
+                        [this, path = QByteArray::fromStdString(page->document().path())] {
+                            browser_->showSelected(path);
+                        },
+                        Qt::QueuedConnection);
+            });
             return;
         }
     }
+}
+
+void MainWindow::reloadChangedFiles() {
+    for (DocumentPage* page :
+         {static_cast<DocumentPage*>(missionPage_), static_cast<DocumentPage*>(actorPage_),
+          static_cast<DocumentPage*>(kitPage_)}) {
+        Document& document = page->document();
+        if (modified_.value(page) || !document.changedOnDisk())
+            continue;
+        // Quietly, all or nothing: a file that cannot be read now leaves the page as it was.
+        try {
+            document = Document::open(document.kind(), document.path());
+        } catch (const Error&) {
+            continue;
+        }
+        page->showDocument();
+        documentChanged(page);
+    }
+}
+
+void MainWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && busy_ == 0)
+        reloadChangedFiles();
+}
+
+bool MainWindow::takeDrop(QEvent* event) {
+    const QMimeData* data = static_cast<QDropEvent*>(event)->mimeData();
+    if (!data->hasUrls())
+        return false;
+    auto* drop = static_cast<QDropEvent*>(event);
+    QStringList paths;
+    for (const QUrl& url : data->urls()) {
+        const QString path = url.toLocalFile();
+        if (!url.isLocalFile() || !kindFromExtension(path.toStdString())) {
+            // The cursor tells that these files are refused.
+            drop->setDropAction(Qt::IgnoreAction);
+            drop->ignore();
+            return true;
+        }
+        paths << path;
+    }
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    if (event->type() == QEvent::Drop) {
+        activateWindow();
+        openFiles(paths);
+    }
+    return true;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+    switch (event->type()) {
+    case QEvent::DragEnter:
+    case QEvent::DragMove:
+    case QEvent::Drop:
+        if (takeDrop(event))
+            return true;
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 void MainWindow::toggleFileList() {
@@ -300,6 +456,17 @@ void MainWindow::setOuterWidth(int width) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
+    ++busy_;
+    for (DocumentPage* page :
+         {static_cast<DocumentPage*>(missionPage_), static_cast<DocumentPage*>(actorPage_),
+          static_cast<DocumentPage*>(kitPage_)}) {
+        if (!mayReplace(page)) {
+            --busy_;
+            event->ignore();
+            return;
+        }
+    }
+    --busy_;
     settings_.top = pos().y();
     settings_.left = pos().x();
     settings_.lastTab = pageControl_->currentIndex();

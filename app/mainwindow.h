@@ -4,6 +4,7 @@
 #include "document/document.h"
 
 #include <QByteArray>
+#include <QHash>
 #include <QMainWindow>
 #include <QString>
 #include <functional>
@@ -54,8 +55,14 @@ public:
     BriefingDialog* briefingDialog() const;
     AboutBox* aboutBox() const { return about_; }
 
+    // Reloads each page whose file another program changed, unless the page holds unsaved
+    // changes; done whenever the window becomes active again.
+    void reloadChangedFiles();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void buildMenu();
@@ -64,8 +71,17 @@ private:
     void placeWindow(const QPoint& topLeft);
     void pageShown();
     void open(DocumentPage* page, OpenWay way);
-    void save(DocumentPage* page);
-    void saveAs(DocumentPage* page);
+    // Each returns whether it saved; false when the user cancelled.
+    bool save(DocumentPage* page);
+    bool saveAs(DocumentPage* page);
+    // Whether the page's document may be replaced: a page with unsaved changes asks first, and
+    // saves them when the user says so.
+    bool mayReplace(DocumentPage* page);
+    // Takes note of a change of the page's document: its marks in the title and the tab.
+    void documentChanged(DocumentPage* page);
+    void showMarks();
+    // Opens the files of a drop when each is of a kind the editor edits.
+    bool takeDrop(QEvent* event);
     void toggleFileList();
     void openFromFileList(const QByteArray& path, const QString& mask);
     void setOuterWidth(int width);
@@ -92,6 +108,8 @@ private:
     QAction* saveAsItem_ = nullptr;   // N3
     QAction* showListItem_ = nullptr; // N5
     bool listShown_ = true;
+    int busy_ = 0; // requests running, during which no file is reloaded
+    QHash<const DocumentPage*, bool> modified_;
 };
 
 } // namespace dorva

@@ -34,6 +34,8 @@ public:
     void showError(QWidget*, const QString& message) override {
         fail(message.toStdString().c_str());
     }
+    SaveChoice askSaveChanges(QWidget*, const QString&) override { fail("save changes"); }
+    bool askOverwrite(QWidget*, const QString&) override { fail("overwrite"); }
 
 private:
     [[noreturn]] static void fail(const char* what) {

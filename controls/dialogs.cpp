@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QScreen>
 #include <QStringList>
 #include <algorithm>
@@ -136,6 +137,31 @@ std::optional<QColor> QtDialogs::chooseColor(QWidget* parent, const QColor& init
 
 void QtDialogs::showError(QWidget* parent, const QString& message) {
     errorBox(parent, message)->exec();
+}
+
+SaveChoice QtDialogs::askSaveChanges(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("DORVA"), question,
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save:
+        return SaveChoice::Save;
+    case QMessageBox::Discard:
+        return SaveChoice::Discard;
+    default:
+        return SaveChoice::Cancel;
+    }
+}
+
+bool QtDialogs::askOverwrite(QWidget* parent, const QString& question) {
+    QMessageBox box(QMessageBox::Warning, QStringLiteral("DORVA"), question, QMessageBox::Cancel,
+                    parent);
+    QPushButton* overwrite = box.addButton(QObject::tr("Overwrite"), QMessageBox::AcceptRole);
+    box.setDefaultButton(QMessageBox::Cancel);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    return box.clickedButton() == overwrite;
 }
 
 std::unique_ptr<QMessageBox> errorBox(QWidget* parent, const QString& message) {

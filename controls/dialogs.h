@@ -17,8 +17,12 @@ struct FileDialogState {
     QString fileName;
 };
 
-// The program's standard dialogs and the error box, behind one interface so tests can answer
-// them. Filters use the notation "Description|pattern;pattern|Description|pattern".
+// The answers to "Save changes to NAME?".
+enum class SaveChoice { Save, Discard, Cancel };
+
+// The program's standard dialogs, its questions and the error box, behind one interface so
+// tests can answer them. Filters use the notation
+// "Description|pattern;pattern|Description|pattern".
 class Dialogs {
 public:
     virtual ~Dialogs() = default;
@@ -30,6 +34,10 @@ public:
     virtual std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) = 0;
     // The error box: caption "DORVA", error icon, one OK button; adds the final period.
     virtual void showError(QWidget* parent, const QString& message) = 0;
+    // The question before unsaved changes would be lost: Save, Discard or Cancel.
+    virtual SaveChoice askSaveChanges(QWidget* parent, const QString& question) = 0;
+    // The question before a save replaces a file another program changed: true for Overwrite.
+    virtual bool askOverwrite(QWidget* parent, const QString& question) = 0;
 };
 
 // The real dialogs of the toolkit.
@@ -40,6 +48,8 @@ public:
                      FileDialogState& state) override;
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     void showError(QWidget* parent, const QString& message) override;
+    SaveChoice askSaveChanges(QWidget* parent, const QString& question) override;
+    bool askOverwrite(QWidget* parent, const QString& question) override;
 };
 
 // "Actor File(*.atr)|*.atr|All File(*.*)|*.*" in Qt's notation.

@@ -19,6 +19,10 @@ public:
     }
     std::optional<QColor> chooseColor(QWidget*, const QColor&) override { return std::nullopt; }
     void showError(QWidget*, const QString&) override {}
+    dorva::SaveChoice askSaveChanges(QWidget*, const QString&) override {
+        return dorva::SaveChoice::Cancel;
+    }
+    bool askOverwrite(QWidget*, const QString&) override { return false; }
 };
 
 void touch(const QString& path) {

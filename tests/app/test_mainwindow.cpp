@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QPushButton>
 #include <QScreen>
+#include <QWindow>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,7 +24,7 @@ TEST_F(MainWindowTest, FirstStartUsesDefaultsAndExitWritesWhereTheUserWas) {
     temp.file("shortcut.ini", "mods\r\nmods/*.kit\r\n");
     dorva::MainWindow& w = start();
     EXPECT_EQ(w.objectName(), "Form1");
-    EXPECT_EQ(w.windowTitle(), "DORVA");
+    EXPECT_EQ(w.windowHandle()->title(), "DORVA");
     EXPECT_EQ(w.pos(), QPoint(190, 124));
     EXPECT_EQ(w.centralWidget()->size(), QSize(772, 442));
     EXPECT_EQ(tabs()->width(), 633);

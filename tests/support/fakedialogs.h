@@ -11,12 +11,17 @@ public:
     std::deque<QString> openAnswers; // "" answers Cancel
     std::deque<QString> saveAnswers;
     std::deque<std::optional<QColor>> colorAnswers;
-    QStringList errors;        // messages passed to showError
-    QStringList openFilters;   // filters the open dialogs were shown with
+    QStringList errors;      // messages passed to showError
+    QStringList openFilters; // filters the open dialogs were shown with
     QStringList saveFilters;
     QStringList saveSuffixes;
     QList<QColor> colorInitials;
     int openCount = 0;
+    // Questions asked, and their answers; an unexpected question is answered Discard or
+    // Overwrite, so flows that never meet one go on as they would without it.
+    std::deque<dorva::SaveChoice> saveChangesAnswers;
+    std::deque<bool> overwriteAnswers;
+    QStringList questions;
 
     QString openFile(QWidget*, const QString& filter, dorva::FileDialogState& state) override {
         ++openCount;
@@ -38,8 +43,23 @@ public:
         return c;
     }
     void showError(QWidget*, const QString& message) override { errors << message; }
+    dorva::SaveChoice askSaveChanges(QWidget*, const QString& question) override {
+        questions << question;
+        return next(saveChangesAnswers, dorva::SaveChoice::Discard);
+    }
+    bool askOverwrite(QWidget*, const QString& question) override {
+        questions << question;
+        return next(overwriteAnswers, true);
+    }
 
 private:
+    template <typename T> static T next(std::deque<T>& queue, T fallback) {
+        if (queue.empty())
+            return fallback;
+        T value = queue.front();
+        queue.pop_front();
+        return value;
+    }
     static QString answer(std::deque<QString>& queue, dorva::FileDialogState& state) {
         if (queue.empty())
             return {};
