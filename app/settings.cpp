@@ -1,6 +1,6 @@
 #include "app/settings.h"
 
-#include "app/regularfile.h"
+#include "document/filereader.h"
 #include "formats/filename.h"
 
 #include <QDir>
@@ -37,7 +37,8 @@ void writeInteger(CSimpleIniA& ini, const char* section, const char* key, int va
 
 // Reads the file into ini; a missing file leaves ini empty.
 ReadStatus loadIni(CSimpleIniA& ini, const QString& path) {
-    const FileContents file = readRegularFile(QFile::encodeName(path), kMaxSettingsFileSize);
+    const FileContents file =
+        readRegularFile(QFile::encodeName(path).toStdString(), kMaxSettingsFileSize);
     if (file.status == ReadStatus::Read && ini.LoadData(file.bytes) < 0)
         return ReadStatus::Failed;
     return file.status;

@@ -1,8 +1,8 @@
 #include "app/shortcutlist.h"
 
 #include "app/localpath.h"
-#include "app/regularfile.h"
 #include "controls/textcodec.h"
+#include "document/filereader.h"
 #include "formats/error.h"
 #include "formats/filename.h"
 
@@ -47,7 +47,7 @@ QStringList parseShortcutLines(std::string_view bytes) {
 }
 
 QStringList readShortcutFile(const QByteArray& path) {
-    const FileContents file = readRegularFile(path, kMaxShortcutFileSize);
+    const FileContents file = readRegularFile(path.toStdString(), kMaxShortcutFileSize);
     if (file.status == ReadStatus::Missing)
         return {};
     if (file.status != ReadStatus::Read)
