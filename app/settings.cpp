@@ -1,12 +1,13 @@
 #include "app/settings.h"
 
 #include "document/filereader.h"
+#include "document/filewriter.h"
+#include "formats/error.h"
 #include "formats/filename.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 
 // Values are the file's bytes as they stand: file names keep the file system's encoding. The
@@ -164,13 +165,12 @@ bool saveSettings(const QString& path, const Settings& settings) {
     if (ini.Save(text) < 0)
         return false;
     QDir().mkpath(QFileInfo(path).path());
-    QSaveFile file(path);
-    // A settings file that may be written in a folder that may not still takes the values.
-    file.setDirectWriteFallback(true);
-    if (!file.open(QIODevice::WriteOnly))
+    try {
+        writeFile(QFile::encodeName(path).toStdString(), text);
+    } catch (const Error&) {
         return false;
-    file.write(text.data(), static_cast<qint64>(text.size()));
-    return file.commit();
+    }
+    return true;
 }
 
 } // namespace dorva
