@@ -301,8 +301,6 @@ void FileBrowser::rebuildFileList(const QByteArrayList& all) {
 
 void FileBrowser::rebuildFolderList(const QByteArrayList& subfolders) {
     folderList_->clear();
-    const QIcon openIcon = style()->standardIcon(QStyle::SP_DirOpenIcon);
-    const QIcon closedIcon = style()->standardIcon(QStyle::SP_DirClosedIcon);
     auto add = [&](const QString& text, const QByteArray& path, int level, const QIcon& icon) {
         auto* item = new QListWidgetItem(icon, text, folderList_);
         item->setData(pathRole, path);
@@ -311,7 +309,7 @@ void FileBrowser::rebuildFolderList(const QByteArrayList& subfolders) {
     };
 
     // The current folder's path from the root down, then its subfolders one level deeper.
-    add(QStringLiteral("/"), QByteArray("/"), 0, openIcon);
+    add(QStringLiteral("/"), QByteArray("/"), 0, openIcon_);
     const QByteArrayList parts = folder_.split('/');
     QByteArray path;
     int level = 0;
@@ -319,14 +317,14 @@ void FileBrowser::rebuildFolderList(const QByteArrayList& subfolders) {
         if (part.isEmpty())
             continue;
         path += '/' + part;
-        add(shownName(part), path, ++level, openIcon);
+        add(shownName(part), path, ++level, openIcon_);
     }
     folderList_->setCurrentRow(folderList_->count() - 1);
 
     std::vector<Name> names = shownNames(subfolders);
     sortNames(names);
     for (const Name& name : names)
-        add(name.text, joinPath(folder_, name.bytes), level + 1, closedIcon);
+        add(name.text, joinPath(folder_, name.bytes), level + 1, closedIcon_);
 }
 
 void FileBrowser::fileSelectionChanged() {

@@ -1,7 +1,10 @@
 #pragma once
 
+#include "controls/foldericons.h"
+
 #include <QByteArray>
 #include <QByteArrayList>
+#include <QIcon>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -80,6 +83,8 @@ private:
     QStringListModel* fileModel_;
     QSplitter* splitter_;
     QListWidget* folderList_;
+    const QIcon openIcon_ = openFolderIcon();
+    const QIcon closedIcon_ = closedFolderIcon();
 };
 
 } // namespace dorva

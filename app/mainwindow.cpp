@@ -26,6 +26,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalBlocker>
 #include <QUrl>
 #include <QWindow>
 
@@ -75,30 +76,75 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QByt
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    missionPage_ = new MissionPage(missionDocument_, dialogs_);
-    actorPage_ = new ActorPage(actorDocument_, dialogs_);
-    kitPage_ = new KitPage(kitDocument_, dialogs_);
-    addPage(missionPage_, "TabSheet3", "Mission");
-    addPage(actorPage_, "TabSheet1", "Actor");
-    addPage(kitPage_, "TabSheet2", "Kit");
-
-    buildMenu();
-    connect(browser_, &FileBrowser::fileSelected, this, &MainWindow::openFromFileList);
-    restoreSettings(startFolder, shortcutPath);
-    connect(pageControl_, &QTabWidget::currentChanged, this, &MainWindow::pageShown);
-    about_ = new AboutBox(this);
-    placeWindow(QPoint(settings_.left, settings_.top));
+    // Each tab holds a stand-in until its page is first needed.
+    for (const Kind kind : kKindsInPageOrder)
+        pageControl_->addTab(new QWidget, kindCaption(kind));
 
     // Files dropped anywhere on the window open, also over fields that take dropped text.
     setAcceptDrops(true);
     installEventFilter(this);
-    for (QWidget* widget : findChildren<QWidget*>())
-        if (widget->acceptDrops())
-            widget->installEventFilter(this);
+    buildMenu();
+    connect(browser_, &FileBrowser::fileSelected, this, &MainWindow::openFromFileList);
+    restoreSettings(startFolder, shortcutPath);
+    connect(pageControl_, &QTabWidget::currentChanged, this, &MainWindow::pageShown);
+    placeWindow(QPoint(settings_.left, settings_.top));
 }
 
-BriefingDialog* MainWindow::briefingDialog() const {
-    return missionPage_->briefingDialog();
+Kind MainWindow::currentKind() const {
+    return kKindsInPageOrder[static_cast<std::size_t>(std::max(0, pageControl_->currentIndex()))];
+}
+
+Document& MainWindow::documentOf(Kind kind) {
+    switch (kind) {
+    case Kind::Actor:
+        return actorDocument_;
+    case Kind::Kit:
+        return kitDocument_;
+    case Kind::Mission:
+        break;
+    }
+    return missionDocument_;
+}
+
+DocumentPage* MainWindow::pageOf(Kind kind) {
+    DocumentPage*& page = pages_[static_cast<std::size_t>(kind)];
+    if (!page) {
+        switch (kind) {
+        case Kind::Actor:
+            page = new ActorPage(actorDocument_, dialogs_);
+            break;
+        case Kind::Kit:
+            page = new KitPage(kitDocument_, dialogs_);
+            break;
+        case Kind::Mission:
+            page = new MissionPage(missionDocument_, dialogs_);
+            break;
+        }
+        addPage(kind, page);
+    }
+    return page;
+}
+
+MissionPage* MainWindow::missionPage() {
+    return static_cast<MissionPage*>(pageOf(Kind::Mission));
+}
+
+ActorPage* MainWindow::actorPage() {
+    return static_cast<ActorPage*>(pageOf(Kind::Actor));
+}
+
+KitPage* MainWindow::kitPage() {
+    return static_cast<KitPage*>(pageOf(Kind::Kit));
+}
+
+BriefingDialog* MainWindow::briefingDialog() {
+    return missionPage()->briefingDialog();
+}
+
+AboutBox* MainWindow::aboutBox() {
+    if (!about_)
+        about_ = new AboutBox(this);
+    return about_;
 }
 
 void MainWindow::placeWindow(const QPoint& topLeft) {
@@ -117,16 +163,32 @@ void MainWindow::placeWindow(const QPoint& topLeft) {
     windowHandle()->setFramePosition(at);
 }
 
-void MainWindow::addPage(DocumentPage* page, const QString& objectName, const QString& caption) {
-    page->setObjectName(objectName);
-    pageControl_->addTab(page, caption);
+void MainWindow::addPage(Kind kind, DocumentPage* page) {
+    const char* const sheets[] = {"TabSheet3", "TabSheet1", "TabSheet2"};
+    const int tab = static_cast<int>(kind);
+    page->setObjectName(QString::fromLatin1(sheets[tab]));
+    // The swap is no change of page: the tab that showed still shows.
+    {
+        const QSignalBlocker blocker(pageControl_);
+        const int current = pageControl_->currentIndex();
+        QWidget* standIn = pageControl_->widget(tab);
+        pageControl_->removeTab(tab);
+        pageControl_->insertTab(tab, page, kindCaption(kind));
+        pageControl_->setCurrentIndex(current);
+        delete standIn;
+    }
+    showMarks();
+    page->installEventFilter(this);
+    for (QWidget* widget : page->findChildren<QWidget*>())
+        if (widget->acceptDrops())
+            widget->installEventFilter(this);
     connect(page, &DocumentPage::openRequested, this,
-            [this, page] { request([=] { open(page, OpenWay::PageButton); }); });
+            [this, kind] { request([=] { open(kind, OpenWay::PageButton); }); });
     connect(page, &DocumentPage::saveRequested, this,
-            [this, page] { request([=] { save(page); }); });
+            [this, kind] { request([=] { save(kind); }); });
     connect(page, &DocumentPage::saveAsRequested, this,
-            [this, page] { request([=] { saveAs(page); }); });
-    connect(page, &DocumentPage::edited, this, [this, page] { documentChanged(page); });
+            [this, kind] { request([=] { saveAs(kind); }); });
+    connect(page, &DocumentPage::edited, this, [this, kind] { documentChanged(kind); });
 }
 
 void MainWindow::buildMenu() {
@@ -137,11 +199,11 @@ void MainWindow::buildMenu() {
     saveAsByMenu_ = makeAction(this, "SaveAsByMenu", "SaveAs", QKeySequence("Shift+Ctrl+S"));
     showList_ = makeAction(this, "ShowList", "ShowList", QKeySequence(Qt::Key_F12));
     connect(openByMenu_, &QAction::triggered, this,
-            [this] { request([this] { open(currentPage(), OpenWay::Menu); }); });
+            [this] { request([this] { open(currentKind(), OpenWay::Menu); }); });
     connect(saveByMenu_, &QAction::triggered, this,
-            [this] { request([this] { save(currentPage()); }); });
+            [this] { request([this] { save(currentKind()); }); });
     connect(saveAsByMenu_, &QAction::triggered, this,
-            [this] { request([this] { saveAs(currentPage()); }); });
+            [this] { request([this] { saveAs(currentKind()); }); });
     connect(showList_, &QAction::triggered, this, &MainWindow::toggleFileList);
 
     auto item = [](QMenu* menu, const QString& name, const QString& caption, QAction* action) {
@@ -173,7 +235,7 @@ void MainWindow::buildMenu() {
     QMenu* help = menuBar()->addMenu("Help(&H)");
     help->setObjectName("Help1");
     connect(item(help, "VersionInfo1", "Version Info(&A)", nullptr), &QAction::triggered, this,
-            [this] { about_->exec(); });
+            [this] { aboutBox()->exec(); });
 }
 
 void MainWindow::restoreSettings(const QByteArray& startFolder, const QByteArray& shortcutPath) {
@@ -200,20 +262,8 @@ void MainWindow::restoreSettings(const QByteArray& startFolder, const QByteArray
     browser_->setShortcutText(shownPath(browser_->folder()));
 }
 
-DocumentPage* MainWindow::currentPage() const {
-    return static_cast<DocumentPage*>(pageControl_->currentWidget());
-}
-
-DocumentPage* MainWindow::pageOf(Kind kind) const {
-    switch (kind) {
-    case Kind::Actor:
-        return actorPage_;
-    case Kind::Kit:
-        return kitPage_;
-    case Kind::Mission:
-        break;
-    }
-    return missionPage_;
+DocumentPage* MainWindow::currentPage() {
+    return pageOf(currentKind());
 }
 
 void MainWindow::pageShown() {
@@ -234,34 +284,34 @@ void MainWindow::request(const std::function<void()>& work) {
     --busy_;
 }
 
-void MainWindow::documentChanged(DocumentPage* page) {
-    modified_[page] = page->document().modified();
+void MainWindow::documentChanged(Kind kind) {
+    modified_[static_cast<std::size_t>(kind)] = documentOf(kind).modified();
     showMarks();
 }
 
 void MainWindow::showMarks() {
     // The title names the showing page's file; a "*" marks unsaved changes there, and each
     // tab marks its own page, so that unsaved work shows on a page that is hidden.
-    const Document& shown = currentPage()->document();
+    const Document& shown = documentOf(currentKind());
     setWindowTitle(shown.hasFile() ? shownName(QByteArray::fromStdString(
                                          std::string(fileNameOf(shown.path())))) +
                                          "[*] - DORVA"
                                    : QStringLiteral("DORVA[*]"));
-    setWindowModified(modified_.value(currentPage()));
-    const char* const captions[] = {"Mission", "Actor", "Kit"};
-    for (int tab = 0; tab < pageControl_->count(); ++tab) {
-        const auto* page = static_cast<const DocumentPage*>(pageControl_->widget(tab));
-        pageControl_->setTabText(tab, QString::fromLatin1(captions[tab]) +
-                                          (modified_.value(page) ? " *" : ""));
+    setWindowModified(modified_[static_cast<std::size_t>(currentKind())]);
+    for (const Kind kind : kKindsInPageOrder) {
+        const auto tab = static_cast<std::size_t>(kind);
+        pageControl_->setTabText(static_cast<int>(tab), QString::fromLatin1(kindCaption(kind)) +
+                                                            (modified_[tab] ? " *" : ""));
     }
 }
 
-bool MainWindow::mayReplace(DocumentPage* page) {
-    page->settleEdits();
-    documentChanged(page);
-    if (!modified_.value(page))
+bool MainWindow::mayReplace(Kind kind) {
+    if (DocumentPage* page = pages_[static_cast<std::size_t>(kind)])
+        page->settleEdits();
+    documentChanged(kind);
+    if (!modified_[static_cast<std::size_t>(kind)])
         return true;
-    const Document& document = page->document();
+    const Document& document = documentOf(kind);
     const QString name =
         document.hasFile()
             ? shownName(QByteArray::fromStdString(std::string(fileNameOf(document.path()))))
@@ -275,16 +325,17 @@ bool MainWindow::mayReplace(DocumentPage* page) {
         break;
     }
     try {
-        return document.hasFile() ? save(page) : saveAs(page);
+        return document.hasFile() ? save(kind) : saveAs(kind);
     } catch (const Error& error) {
         dialogs_.showError(this, QString::fromUtf8(error.what()));
         return false;
     }
 }
 
-void MainWindow::open(DocumentPage* page, OpenWay way) {
-    if (!mayReplace(page))
+void MainWindow::open(Kind kind, OpenWay way) {
+    if (!mayReplace(kind))
         return;
+    DocumentPage* page = pageOf(kind);
     const QString path = dialogs_.openFile(this, page->openFilter(), *page->openDialogState());
     if (!path.isEmpty())
         openFile(page, path, way);
@@ -298,7 +349,7 @@ void MainWindow::openPath(DocumentPage* page, const std::string& path, OpenWay w
     // The page changes only when both reading and loading succeed.
     page->document() = Document::open(page->document().kind(), path);
     page->showDocument();
-    documentChanged(page);
+    documentChanged(page->document().kind());
     page->saveButton()->setEnabled(true);
     saveItem_->setEnabled(true);
     if (way != OpenWay::FileList)
@@ -314,19 +365,18 @@ void MainWindow::openFiles(const QStringList& paths) {
             const std::optional<Kind> kind = kindFromExtension(bytes);
             if (!kind)
                 throw Error(messageCannotOpen(QDir::toNativeSeparators(path).toStdString()));
-            DocumentPage* page = pageOf(*kind);
-            pageControl_->setCurrentWidget(page);
-            if (mayReplace(page))
-                openFile(page, path, OpenWay::Menu);
+            pageControl_->setCurrentIndex(static_cast<int>(*kind));
+            if (mayReplace(*kind))
+                openFile(pageOf(*kind), path, OpenWay::Menu);
         });
     }
 }
 
-bool MainWindow::save(DocumentPage* page) {
-    Document& document = page->document();
+bool MainWindow::save(Kind kind) {
+    Document& document = documentOf(kind);
     if (!document.hasFile())
         return false;
-    page->settleEdits();
+    pageOf(kind)->settleEdits();
     // Another program's changes are not overwritten without asking.
     if (document.changedOnDisk()) {
         const QString name =
@@ -337,13 +387,14 @@ bool MainWindow::save(DocumentPage* page) {
             return false;
     }
     document.save();
-    documentChanged(page);
+    documentChanged(kind);
     return true;
 }
 
-bool MainWindow::saveAs(DocumentPage* page) {
-    if (!page->document().canSaveAs())
+bool MainWindow::saveAs(Kind kind) {
+    if (!documentOf(kind).canSaveAs())
         return false;
+    DocumentPage* page = pageOf(kind);
     const QString path = dialogs_.saveFile(this, page->saveFilter(), page->defaultSuffix(),
                                            *page->saveDialogState());
     if (path.isEmpty())
@@ -351,49 +402,46 @@ bool MainWindow::saveAs(DocumentPage* page) {
     page->settleEdits();
     page->document().saveAs(localPath(path, currentFolder()).toStdString());
     page->showDocument();
-    documentChanged(page);
+    documentChanged(kind);
     page->saveButton()->setEnabled(true);
     saveItem_->setEnabled(true);
     return true;
 }
 
 void MainWindow::openFromFileList(const QByteArray& path, const QString& mask) {
-    for (DocumentPage* page :
-         {static_cast<DocumentPage*>(actorPage_), static_cast<DocumentPage*>(missionPage_),
-          static_cast<DocumentPage*>(kitPage_)}) {
-        if (mask == page->fileMask()) {
-            request([&] {
-                if (mayReplace(page))
-                    openPath(page, path.toStdString(), OpenWay::FileList);
-                else
-                    // Once the list has finished its own change of selection.
-                    QMetaObject::invokeMethod(
-                        browser_,
-                        [this, path = QByteArray::fromStdString(page->document().path())] {
-                            browser_->showSelected(path);
-                        },
-                        Qt::QueuedConnection);
-            });
-            return;
-        }
+    for (const Kind kind : {Kind::Actor, Kind::Mission, Kind::Kit}) {
+        if (mask != QString::fromStdString(kindFileMask(kind)))
+            continue;
+        request([&] {
+            if (mayReplace(kind)) {
+                openPath(pageOf(kind), path.toStdString(), OpenWay::FileList);
+                return;
+            }
+            // Once the list has finished its own change of selection.
+            QMetaObject::invokeMethod(
+                browser_,
+                [this, open = QByteArray::fromStdString(documentOf(kind).path())] {
+                    browser_->showSelected(open);
+                },
+                Qt::QueuedConnection);
+        });
+        return;
     }
 }
 
 void MainWindow::reloadChangedFiles() {
-    for (DocumentPage* page :
-         {static_cast<DocumentPage*>(missionPage_), static_cast<DocumentPage*>(actorPage_),
-          static_cast<DocumentPage*>(kitPage_)}) {
-        Document& document = page->document();
-        if (modified_.value(page) || !document.changedOnDisk())
+    for (const Kind kind : kKindsInPageOrder) {
+        Document& document = documentOf(kind);
+        if (modified_[static_cast<std::size_t>(kind)] || !document.changedOnDisk())
             continue;
         // Quietly, all or nothing: a file that cannot be read now leaves the page as it was.
         try {
-            document = Document::open(document.kind(), document.path());
+            document = Document::open(kind, document.path());
         } catch (const Error&) {
             continue;
         }
-        page->showDocument();
-        documentChanged(page);
+        pageOf(kind)->showDocument();
+        documentChanged(kind);
     }
 }
 
@@ -457,10 +505,8 @@ void MainWindow::setOuterWidth(int width) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     ++busy_;
-    for (DocumentPage* page :
-         {static_cast<DocumentPage*>(missionPage_), static_cast<DocumentPage*>(actorPage_),
-          static_cast<DocumentPage*>(kitPage_)}) {
-        if (!mayReplace(page)) {
+    for (const Kind kind : kKindsInPageOrder) {
+        if (!mayReplace(kind)) {
             --busy_;
             event->ignore();
             return;

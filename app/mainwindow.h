@@ -4,9 +4,9 @@
 #include "document/document.h"
 
 #include <QByteArray>
-#include <QHash>
 #include <QMainWindow>
 #include <QString>
+#include <array>
 #include <functional>
 #include <string>
 
@@ -25,7 +25,8 @@ class KitPage;
 class MissionPage;
 
 // The main window "Form1": the pages "Mission", "Actor" and "Kit" beside the file browser, the
-// menu and its keys. It owns the three documents the pages show, and opens and saves them.
+// menu and its keys. It owns the three documents the pages show, and opens and saves them. A
+// page is built the first time it is needed, so start-up pays only for the one that shows.
 // Every error of a request ends up in one error box.
 class MainWindow : public QMainWindow {
     Q_OBJECT
@@ -45,15 +46,15 @@ public:
     // Opens each file as "Open(&O)" would in the page its extension names, and shows the page of
     // the last one. A file that fails shows its error and the others still open.
     void openFiles(const QStringList& paths);
-    DocumentPage* currentPage() const;
-    // The page that shows files of the kind.
-    DocumentPage* pageOf(Kind kind) const;
-    MissionPage* missionPage() const { return missionPage_; }
-    ActorPage* actorPage() const { return actorPage_; }
-    KitPage* kitPage() const { return kitPage_; }
+    DocumentPage* currentPage();
+    // The page that shows files of the kind, built when it is first asked for.
+    DocumentPage* pageOf(Kind kind);
+    MissionPage* missionPage();
+    ActorPage* actorPage();
+    KitPage* kitPage();
     FileBrowser* fileBrowser() const { return browser_; }
-    BriefingDialog* briefingDialog() const;
-    AboutBox* aboutBox() const { return about_; }
+    BriefingDialog* briefingDialog();
+    AboutBox* aboutBox();
 
     // Reloads each page whose file another program changed, unless the page holds unsaved
     // changes; done whenever the window becomes active again.
@@ -66,19 +67,22 @@ protected:
 
 private:
     void buildMenu();
-    void addPage(DocumentPage* page, const QString& objectName, const QString& caption);
+    Kind currentKind() const;
+    Document& documentOf(Kind kind);
+    // Puts a page in place of its tab's stand-in.
+    void addPage(Kind kind, DocumentPage* page);
     void restoreSettings(const QByteArray& startFolder, const QByteArray& shortcutPath);
     void placeWindow(const QPoint& topLeft);
     void pageShown();
-    void open(DocumentPage* page, OpenWay way);
+    void open(Kind kind, OpenWay way);
     // Each returns whether it saved; false when the user cancelled.
-    bool save(DocumentPage* page);
-    bool saveAs(DocumentPage* page);
-    // Whether the page's document may be replaced: a page with unsaved changes asks first, and
-    // saves them when the user says so.
-    bool mayReplace(DocumentPage* page);
-    // Takes note of a change of the page's document: its marks in the title and the tab.
-    void documentChanged(DocumentPage* page);
+    bool save(Kind kind);
+    bool saveAs(Kind kind);
+    // Whether the document may be replaced: one with unsaved changes asks first, and saves them
+    // when the user says so.
+    bool mayReplace(Kind kind);
+    // Takes note of a change of the document: its marks in the title and the tab.
+    void documentChanged(Kind kind);
     void showMarks();
     // Opens the files of a drop when each is of a kind the editor edits.
     bool takeDrop(QEvent* event);
@@ -96,9 +100,7 @@ private:
     Document kitDocument_{Kind::Kit};
     QTabWidget* pageControl_;
     FileBrowser* browser_;
-    MissionPage* missionPage_;
-    ActorPage* actorPage_;
-    KitPage* kitPage_;
+    std::array<DocumentPage*, 3> pages_{}; // by kind; null until built
     AboutBox* about_ = nullptr;
     QAction* openByMenu_ = nullptr;
     QAction* saveByMenu_ = nullptr;
@@ -109,7 +111,7 @@ private:
     QAction* showListItem_ = nullptr; // N5
     bool listShown_ = true;
     int busy_ = 0; // requests running, during which no file is reloaded
-    QHash<const DocumentPage*, bool> modified_;
+    std::array<bool, 3> modified_{};
 };
 
 } // namespace dorva

@@ -4,12 +4,6 @@
 
 namespace dorva {
 
-namespace {
-
-constexpr Kind kKinds[] = {Kind::Mission, Kind::Actor, Kind::Kit};
-
-} // namespace
-
 const char* kindName(Kind kind) {
     switch (kind) {
     case Kind::Actor:
@@ -23,7 +17,7 @@ const char* kindName(Kind kind) {
 }
 
 std::optional<Kind> kindFromName(std::string_view name) {
-    for (const Kind kind : kKinds)
+    for (const Kind kind : kKindsInPageOrder)
         if (name == kindName(kind))
             return kind;
     return std::nullopt;
@@ -53,6 +47,10 @@ const char* kindExtension(Kind kind) {
     return "mis";
 }
 
+std::string kindFileMask(Kind kind) {
+    return std::string("*.") + kindExtension(kind);
+}
+
 std::optional<Kind> kindFromExtension(std::string_view path) {
     const std::size_t dot = path.rfind('.');
     const std::size_t slash = path.rfind('/');
@@ -61,7 +59,7 @@ std::optional<Kind> kindFromExtension(std::string_view path) {
     std::string extension(path.substr(dot + 1));
     for (char& c : extension)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    for (const Kind kind : kKinds)
+    for (const Kind kind : kKindsInPageOrder)
         if (extension == kindExtension(kind))
             return kind;
     return std::nullopt;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -8,6 +9,7 @@ namespace dorva {
 
 // The three kinds of data file, in the order of the editor's pages.
 enum class Kind { Mission, Actor, Kit };
+inline constexpr std::array<Kind, 3> kKindsInPageOrder = {Kind::Mission, Kind::Actor, Kind::Kit};
 
 // "actor", "kit" or "mission": the name dorva-cli takes.
 const char* kindName(Kind kind);
@@ -21,5 +23,7 @@ std::optional<Kind> kindFromExtension(std::string_view path);
 
 // The extension a save dialog adds ("atr", "kit" or "mis").
 const char* kindExtension(Kind kind);
+// The file list's mask for the kind's page: "*.atr", "*.kit" or "*.mis".
+std::string kindFileMask(Kind kind);
 
 } // namespace dorva

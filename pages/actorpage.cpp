@@ -33,8 +33,7 @@ constexpr int kBrowseColumnWidth = 196;
 ActorPage::ActorPage(Document& document, Dialogs& dialogs, QWidget* parent)
     : DocumentPage('a',
                    {QStringLiteral("Actor File(*.atr)|*.atr"),
-                    QStringLiteral("Actor File(*.atr)|*.atr|All File(*.*)|*.*"),
-                    QStringLiteral("atr"), QStringLiteral("*.atr")},
+                    QStringLiteral("Actor File(*.atr)|*.atr|All File(*.*)|*.*")},
                    document, dialogs, parent) {
     buildLeftColumn();
 

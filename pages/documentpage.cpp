@@ -48,6 +48,14 @@ DocumentPage::DocumentPage(char suffix, PageFileKind kind, Document& document, D
     connect(saveAsButton_, &QPushButton::clicked, this, &DocumentPage::saveAsRequested);
 }
 
+QString DocumentPage::defaultSuffix() const {
+    return QString::fromLatin1(kindExtension(document_.kind()));
+}
+
+QString DocumentPage::fileMask() const {
+    return QString::fromStdString(kindFileMask(document_.kind()));
+}
+
 const Field& DocumentPage::field(const QString& control) const {
     return fieldOfControl(document_.kind(), control.toStdString());
 }

@@ -22,8 +22,6 @@ struct Field;
 struct PageFileKind {
     QString openFilter;
     QString saveFilter;
-    QString defaultSuffix;
-    QString fileMask; // the file list's mask while the page shows
 };
 
 // One page of the main window: a view of one document. It shows the document's values in its
@@ -46,8 +44,9 @@ public:
 
     QString openFilter() const { return kind_.openFilter; }
     QString saveFilter() const { return kind_.saveFilter; }
-    QString defaultSuffix() const { return kind_.defaultSuffix; }
-    QString fileMask() const { return kind_.fileMask; }
+    QString defaultSuffix() const;
+    // The file list's mask while the page shows.
+    QString fileMask() const;
 
     QPushButton* openButton() const { return openButton_; }
     QPushButton* saveButton() const { return saveButton_; }

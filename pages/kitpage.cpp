@@ -61,11 +61,9 @@ SlotControls addSlot(QGroupBox* group, const char* itemName, const char* browseN
 } // namespace
 
 KitPage::KitPage(Document& document, Dialogs& dialogs, QWidget* parent)
-    : DocumentPage('k',
-                   {QStringLiteral("Kit File(*.kit)|*.kit"),
-                    QStringLiteral("Kit File(*.kit)|*.kit"), QStringLiteral("kit"),
-                    QStringLiteral("*.kit")},
-                   document, dialogs, parent) {
+    : DocumentPage(
+          'k', {QStringLiteral("Kit File(*.kit)|*.kit"), QStringLiteral("Kit File(*.kit)|*.kit")},
+          document, dialogs, parent) {
     int y = 8;
     addLabel(this, tr("Kit Texture"), kPageMargin, y, 62);
     auto* texture = addField<QLineEdit>(this, "Edit05k", 80, y, 200);

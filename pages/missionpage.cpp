@@ -54,8 +54,7 @@ void settleTypedText(QComboBox* list) {
 MissionPage::MissionPage(Document& document, Dialogs& dialogs, QWidget* parent)
     : DocumentPage('m',
                    {QStringLiteral("Mission File(*.mis)|*.mis"),
-                    QStringLiteral("Mission File(*.mis)|*.mis"), QStringLiteral("mis"),
-                    QStringLiteral("*.mis")},
+                    QStringLiteral("Mission File(*.mis)|*.mis")},
                    document, dialogs, parent) {
     buildMapProperties();
     buildBriefing();

@@ -208,7 +208,7 @@ TEST_F(UnsavedTest, ClosingAsksForEachModifiedPageInPageOrder) {
         showActive();
         for (int tab : row.modified) {
             const char* field = tab == Mission ? "Edit03m" : tab == Actor ? "Edit01a" : "Edit05k";
-            window->findChild<QLineEdit*>(field)->setText("changed");
+            page(tab)->findChild<QLineEdit*>(field)->setText("changed");
         }
         dialogs.questions.clear();
         dialogs.saveChangesAnswers = row.answers;

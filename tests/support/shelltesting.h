@@ -2,8 +2,8 @@
 
 #include "app/filebrowser.h"
 #include "app/mainwindow.h"
-#include "fakedialogs.h"
 #include "document/document.h"
+#include "fakedialogs.h"
 #include "pages/documentpage.h"
 
 #include <QAction>
@@ -125,7 +125,7 @@ protected:
     dorva::FileBrowser* browser() const { return window->fileBrowser(); }
     QTabWidget* tabs() const { return window->findChild<QTabWidget*>("PageControl1"); }
     dorva::DocumentPage* page(int tab) const {
-        return static_cast<dorva::DocumentPage*>(tabs()->widget(tab));
+        return window->pageOf(dorva::kKindsInPageOrder[static_cast<std::size_t>(tab)]);
     }
     QString status(int tab) const { return page(tab)->statusField()->text(); }
 
