@@ -96,6 +96,10 @@ int main(int argc, char** argv) {
         result = printTable(files, kind, io);
     else if (*apply)
         result = applyTable(file, kind, dryRun, io);
-    std::cout.flush();
+    // Output that did not arrive (a full disk behind "> table.csv") is a failure too.
+    if (!std::cout.flush()) {
+        std::cerr << "dorva-cli: cannot write to standard output\n";
+        return static_cast<int>(ExitCode::Failure);
+    }
     return static_cast<int>(result);
 }

@@ -146,13 +146,11 @@ TEST(CliApply, RefusalsWriteNothing) {
         {"messy_lf.atr,1,sniper,y\r\n", ""},
         {"messy_lf.atr,abc,sniper,y\r\n", "3: column 2 (Weapon): 'abc' は整数ではありません."},
         {"messy_lf.atr,1,medic,y\r\n",
-         "3: column 3 (ClassName): 'medic' は ClassName の選択肢にありま"
-         "せん."},
+         "3: column 3 (ClassName): 'medic' は ClassName の選択肢にありません."},
         {"messy_lf.atr,1,sniper,\"a\r\nb\"\r\n",
-         "3: column 4 (ActorName): ActorName には改行を入力で"
-         "きません."},
-        {"messy_lf.atr,1,sniper,😀\r\n", "3: column 4 (ActorName): ActorName の文字 '😀' はコード"
-                                        "ページ 932 で書けません."},
+         "3: column 4 (ActorName): ActorName には改行を入力できません."},
+        {"messy_lf.atr,1,sniper,😀\r\n",
+         "3: column 4 (ActorName): ActorName の文字 '😀' はコードページ 932 で書けません."},
         {"missing.atr,1,sniper,y\r\n", "3: column 1 (File): ファイル "},
         {"./full.atr,1,sniper,y\r\n", "3: column 1 (File): names the same file as line 2."},
         {"rifle.kit,1,sniper,y\r\n", "3: column 1 (File): 'rifle.kit' is a kit file, but the "
