@@ -126,10 +126,12 @@ std::string tableHelp() {
         "not written. Let a spreadsheet take every column as text, so that a value such as 007 "
         "stays as it is.";
     return "Tables:\n" + wrap(split(rules), "  ") +
-           "  A round trip through a spreadsheet:\n"
-           "    dorva-cli table *.atr > roster.csv     # edit it, save it as CSV in UTF-8\n"
-           "    dorva-cli apply roster.csv --dry-run   # FILE: KEY: old -> new per change\n"
-           "    dorva-cli apply roster.csv\n";
+           "  A round trip through a spreadsheet: make the table, edit it there and save it as "
+           "CSV\n"
+           "  in UTF-8, see what would change (FILE: KEY: old -> new), then apply it:\n\n"
+           "    $ dorva-cli table *.atr > roster.csv\n"
+           "    $ dorva-cli apply roster.csv --dry-run\n"
+           "    $ dorva-cli apply roster.csv\n";
 }
 
 } // namespace dorva
