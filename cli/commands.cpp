@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cli/escape.h"
+#include "cli/report.h"
 #include "document/document.h"
 #include "document/fields.h"
 #include "formats/codec.h"
@@ -14,28 +15,10 @@ namespace dorva {
 
 namespace {
 
-// A usage problem found before any file is touched.
-class UsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
 struct Assignment {
     const Field* field;
     std::string value; // UTF-8, escapes resolved
 };
-
-Kind resolveKind(const std::string& file, const std::string& kindOption) {
-    if (!kindOption.empty()) {
-        if (const auto kind = kindFromName(kindOption))
-            return *kind;
-        throw UsageError("unknown kind '" + kindOption + "' (actor, kit or mission)");
-    }
-    if (const auto kind = kindFromExtension(file))
-        return *kind;
-    throw UsageError("cannot tell the kind of '" + file +
-                     "' from its extension; name it with --kind actor|kit|mission");
-}
 
 std::vector<Assignment> parseAssignments(Kind kind, const std::vector<std::string>& texts) {
     std::vector<Assignment> assignments;
@@ -61,15 +44,6 @@ std::vector<Assignment> parseAssignments(Kind kind, const std::vector<std::strin
 void applyAssignments(Document& document, const std::vector<Assignment>& assignments) {
     for (const Assignment& a : assignments)
         enterValue(document, *a.field, utf8ToCp932OrThrow(a.value, a.field->key));
-}
-
-void reportError(Streams io, const std::string& file, const Error& e) {
-    io.err << file << ": " << withFinalPeriod(e.what()) << "\n";
-}
-
-ExitCode reportUsage(Streams io, const UsageError& e) {
-    io.err << "dorva-cli: " << e.what() << "\n";
-    return ExitCode::Usage;
 }
 
 void printPlain(const Document& document, std::ostream& out) {

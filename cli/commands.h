@@ -33,4 +33,14 @@ ExitCode newFile(const std::string& kindText, const std::string& output,
 ExitCode checkFiles(const std::vector<std::string>& files, const std::string& kindOption,
                     Streams io);
 
+// Prints a CSV table (UTF-8, RFC 4180): a header row, then one row per file holding the path as
+// given and every key's value as show prints it, unescaped. The files are all of one kind.
+ExitCode printTable(const std::vector<std::string>& files, const std::string& kindOption,
+                    Streams io);
+
+// Puts the values of such a table into the files it names, relative to its folder. Every row is
+// checked before the first file is written; a dry run only prints what would change.
+ExitCode applyTable(const std::string& table, const std::string& kindOption, bool dryRun,
+                    Streams io);
+
 } // namespace dorva

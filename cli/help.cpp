@@ -112,4 +112,26 @@ std::string valueHelp() {
     return text;
 }
 
+std::string tableHelp() {
+    const std::string rules =
+        "table prints CSV (RFC 4180, UTF-8, CR LF): a header row File,KEY,... and a row per file "
+        "with its path as given and each value as show prints it, without escapes. apply takes "
+        "such a table: a File path is relative to the table's folder unless absolute, so make "
+        "the table in the folder it is saved in. Columns may come in any order or be left out; "
+        "an empty cell is a value, so leave out the column of a key to leave the key alone. Each "
+        "cell that differs from what its file shows is put in as set puts it, in column order, "
+        "and the file saved as set saves it. Every row is checked first: when one is refused "
+        "(unknown key, value a field refuses, character code page 932 cannot hold, file that "
+        "does not load or is named twice) nothing is written. A file whose values all match is "
+        "not written. Let a spreadsheet take every column as text, so that a value such as 007 "
+        "stays as it is.";
+    return "Tables:\n" + wrap(split(rules), "  ") +
+           "  A round trip through a spreadsheet: make the table, edit it there and save it as "
+           "CSV\n"
+           "  in UTF-8, see what would change (FILE: KEY: old -> new), then apply it:\n\n"
+           "    $ dorva-cli table *.atr > roster.csv\n"
+           "    $ dorva-cli apply roster.csv --dry-run\n"
+           "    $ dorva-cli apply roster.csv\n";
+}
+
 } // namespace dorva

@@ -12,4 +12,7 @@ std::string keyListHelp(Kind kind);
 // How values are written on the command line and in show's output.
 std::string valueHelp();
 
+// What table prints and apply takes, with a round trip through a spreadsheet.
+std::string tableHelp();
+
 } // namespace dorva

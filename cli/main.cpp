@@ -15,17 +15,18 @@ int main(int argc, char** argv) {
         "names it.";
 
     CLI::App app{"Shows, edits, creates and checks DORVA Actor (.atr), Kit (.kit) and Mission "
-                 "(.mis) files.",
+                 "(.mis) files, and edits many at once through a CSV table.",
                  "dorva-cli"};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("dorva-cli ") + kVersion);
-    app.footer("Exit codes: 0 success, 1 a load, value or write error, 2 a usage error.\n" +
-               kindHelp + "\n\n" + valueHelp() + "\nKeys:\n" + allKeys);
+    app.footer("Exit codes: 0 success, 1 a load, value, table or write error, 2 a usage error.\n" +
+               kindHelp + "\n\n" + valueHelp() + "\n" + tableHelp() + "\nKeys:\n" + allKeys);
 
     std::string file;
     std::string output;
     std::string kind;
     bool json = false;
+    bool dryRun = false;
     std::vector<std::string> assignments;
     std::vector<std::string> files;
 
@@ -58,6 +59,22 @@ int main(int argc, char** argv) {
     check->add_option("FILE", files, "The files to check")->required();
     check->footer(kindHelp);
 
+    CLI::App* table = app.add_subcommand(
+        "table", "Print the values of every FILE as one CSV table, a row per file and a column "
+                 "per key");
+    table->add_option("--kind", kind, "actor, kit or mission");
+    table->add_option("FILE", files, "The files, all of one kind")->required();
+    table->footer(kindHelp + "\n\n" + tableHelp() + "\nKeys:\n" + allKeys);
+
+    CLI::App* apply = app.add_subcommand(
+        "apply", "Put the values of a CSV table as table prints it into the files it names, "
+                 "checking every row before the first file is written");
+    apply->add_flag("--dry-run", dryRun,
+                    "Print FILE: KEY: old -> new for each value that would change; write nothing");
+    apply->add_option("--kind", kind, "actor, kit or mission");
+    apply->add_option("TABLE", file, "The table: CSV in UTF-8")->required();
+    apply->footer(kindHelp + "\n\n" + tableHelp() + "\n" + valueHelp() + "\nKeys:\n" + allKeys);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -75,6 +92,14 @@ int main(int argc, char** argv) {
         result = newFile(kind, output, assignments, io);
     else if (*check)
         result = checkFiles(files, kind, io);
-    std::cout.flush();
+    else if (*table)
+        result = printTable(files, kind, io);
+    else if (*apply)
+        result = applyTable(file, kind, dryRun, io);
+    // Output that did not arrive (a full disk behind "> table.csv") is a failure too.
+    if (!std::cout.flush()) {
+        std::cerr << "dorva-cli: cannot write to standard output\n";
+        return static_cast<int>(ExitCode::Failure);
+    }
     return static_cast<int>(result);
 }

@@ -11,7 +11,7 @@ set(CPACK_PACKAGE_DESCRIPTION_SUMMARY
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "DORVA edits the Actor (.atr), Kit (.kit) and Mission (.mis) files of a squad-based tactical "
     "shooter byte for byte in their Japanese code page. dorva-cli shows, edits, creates and "
-    "checks the same files from the command line.")
+    "checks the same files from the command line, and edits many at once through a CSV table.")
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
