@@ -1,17 +1,19 @@
 #include "app/commandline.h"
 #include "app/editor.h"
+#include "app/localpath.h"
 #include "controls/dialogs.h"
 
 #include <QApplication>
-#include <QDir>
 #include <cstdio>
 
 namespace {
 
+// The arguments as text. A file name that is not UTF-8 (one unpacked from a Windows archive)
+// shows through the lossless code page conversion, from which opening finds its bytes again.
 QStringList argumentsOf(int argc, char** argv) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments << QString::fromLocal8Bit(argv[i]);
+        arguments << dorva::shownPath(QByteArray(argv[i]));
     return arguments;
 }
 
@@ -33,7 +35,7 @@ int main(int argc, char** argv) {
     // Parsed again once Qt has taken its own options (-platform, -style...) out of the list.
     // Files are made absolute now, since the file browser moves the working folder later.
     const dorva::CommandLine line =
-        dorva::parseCommandLine(QCoreApplication::arguments(), QDir::currentPath());
+        dorva::parseCommandLine(argumentsOf(argc, argv), dorva::shownPath(dorva::currentFolder()));
     if (line.exitCode)
         return printAndEnd(line);
     // The name of the desktop entry, so that the desktop ties the window to its entry and icon.
