@@ -30,8 +30,15 @@ void expectSameSave(const MissionRecord& record, const std::string& text) {
         std::abort();
 }
 
-// Moves every text value some fields on and changes the other fields, all chosen by the input.
-void edit(MissionRecord& r, std::uint32_t choice) {
+std::uint32_t next(std::uint32_t& choice) {
+    choice = choice * 1103515245u + 12345u;
+    return choice >> 8;
+}
+
+// Moves every text value some fields on, gives some fields a short piece of the text (half a
+// tag, say, which the text behind the value may complete) and changes the other fields, all as
+// the input chooses.
+void edit(MissionRecord& r, const std::string& text, std::uint32_t choice) {
     std::vector<std::string*> fields = {&r.environment,   &r.mapShots,
                                         &r.mapName,       &r.recommendedGameTypes,
                                         &r.weather,       &r.wind,
@@ -46,19 +53,21 @@ void edit(MissionRecord& r, std::uint32_t choice) {
     std::vector<std::string> values;
     for (const std::string* field : fields)
         values.push_back(*field);
-    const std::size_t shift = choice % fields.size();
+    const std::size_t shift = next(choice) % fields.size();
     for (std::size_t i = 0; i < fields.size(); ++i)
         *fields[i] = values[(i + shift) % values.size()];
+    for (int piece = 0; piece < 3 && !text.empty(); ++piece) {
+        const std::size_t start = next(choice) % text.size();
+        *fields[next(choice) % fields.size()] = text.substr(start, next(choice) % 16);
+    }
     for (bool* flag : {&r.fogOverride, &r.demoRequired, &r.demoRecommend, &r.antitankRequired,
                        &r.antitankRecommend, &r.singlePlayer, &r.coop, &r.team, &r.solo,
-                       &r.requiresUnlocking, &r.gameTypes}) {
-        choice = choice * 1103515245u + 12345u;
-        if (choice & 0x10000)
+                       &r.requiresUnlocking, &r.gameTypes})
+        if (next(choice) & 1)
             *flag = !*flag;
-    }
-    r.precipitation = static_cast<dorva::Precipitation>((choice >> 8) % 3);
+    r.precipitation = static_cast<dorva::Precipitation>(next(choice) % 3);
     for (int& c : r.classes)
-        c = static_cast<int>((choice >>= 2) % 5) - 1;
+        c = static_cast<int>(next(choice) % 5) - 1;
 }
 
 } // namespace
@@ -78,7 +87,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::uint32_t choice = 2166136261u;
     for (std::size_t i = 0; i < size; ++i)
         choice = (choice ^ data[i]) * 16777619u;
-    edit(record, choice);
+    edit(record, text, choice);
     expectSameSave(record, text);
     return 0;
 }
