@@ -1,25 +1,27 @@
 #include "cli/escape.h"
 
+#include "formats/wordscan.h"
+
+#include <cstdint>
+
 namespace dorva {
 
 namespace {
 
 bool needsEscape(char c) {
-    return (c == '\\') | (c == '\r') | (c == '\n');
+    return c == '\\' || c == '\r' || c == '\n';
 }
 
-// The first character at or after i that needs an escape, or the end. Blocks of a fixed size
-// let the compiler look at many characters at once.
+// The first character at or after i that needs an escape, or the end.
 std::size_t nextEscape(std::string_view value, std::size_t i) {
-    constexpr std::size_t kBlock = 16;
-    for (; i + kBlock <= value.size(); i += kBlock) {
-        bool any = false;
-        for (std::size_t k = i; k < i + kBlock; ++k)
-            any |= needsEscape(value[k]);
-        if (any)
+    using namespace wordscan;
+    const char* const p = value.data();
+    for (; i + kSize <= value.size(); i += kSize) {
+        const std::uint64_t word = load(p + i);
+        if (hasByte(word, '\\') | hasByte(word, '\r') | hasByte(word, '\n'))
             break;
     }
-    while (i < value.size() && !needsEscape(value[i]))
+    while (i < value.size() && !needsEscape(p[i]))
         ++i;
     return i;
 }
@@ -35,7 +37,8 @@ std::string escapeValue(std::string_view value) {
         i = special;
         if (i == value.size())
             break;
-        text += value[i] == '\\' ? "\\\\" : value[i] == '\r' ? "\\r" : "\\n";
+        text.push_back('\\');
+        text.push_back(value[i] == '\\' ? '\\' : value[i] == '\r' ? 'r' : 'n');
     }
     return text;
 }

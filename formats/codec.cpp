@@ -3,8 +3,10 @@
 #include "formats/cp932bytes.h"
 #include "formats/cp932table.h"
 #include "formats/error.h"
+#include "formats/wordscan.h"
 
 #include <cstdint>
+#include <cstring>
 
 namespace dorva {
 
@@ -26,56 +28,30 @@ int encodeCharacter(char32_t c) {
     return pair == 0 ? -1 : pair;
 }
 
-// The end of the run of ASCII bytes that starts at i. Blocks of a fixed size let the compiler
-// look at many bytes at once.
+// The end of the run of ASCII bytes that starts at i.
 std::size_t asciiRunEnd(std::string_view s, std::size_t i) {
-    constexpr std::size_t kBlock = 16;
-    for (; i + kBlock <= s.size(); i += kBlock) {
-        unsigned char any = 0;
-        for (std::size_t k = i; k < i + kBlock; ++k)
-            any |= static_cast<unsigned char>(s[k]);
-        if (any & 0x80)
-            break;
-    }
-    while (i < s.size() && static_cast<unsigned char>(s[i]) < 0x80)
+    const char* const p = s.data();
+    while (i + wordscan::kSize <= s.size() && !wordscan::hasNonAscii(wordscan::load(p + i)))
+        i += wordscan::kSize;
+    while (i < s.size() && static_cast<unsigned char>(p[i]) < 0x80)
         ++i;
     return i;
 }
 
-// Collects UTF-8 in a small buffer and appends it to a string in pieces, which costs less than
-// appending every character on its own. The last piece goes out with flush().
-class Utf8Writer {
-public:
-    explicit Utf8Writer(std::string& out) : out_(out) {}
-
-    void put(char32_t c) {
-        if (used_ > sizeof buffer_ - 4)
-            flush();
-        if (c < 0x80) {
-            buffer_[used_++] = static_cast<char>(c);
-        } else if (c < 0x800) {
-            buffer_[used_++] = static_cast<char>(0xC0 | (c >> 6));
-            buffer_[used_++] = static_cast<char>(0x80 | (c & 0x3F));
-        } else {
-            buffer_[used_++] = static_cast<char>(0xE0 | (c >> 12));
-            buffer_[used_++] = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-            buffer_[used_++] = static_cast<char>(0x80 | (c & 0x3F));
-        }
+// Writes a character below U+10000 as UTF-8 and returns the end of what it wrote.
+char* putUtf8(char* out, char32_t c) {
+    if (c < 0x80) {
+        *out++ = static_cast<char>(c);
+    } else if (c < 0x800) {
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     }
-    void append(std::string_view bytes) {
-        flush();
-        out_.append(bytes);
-    }
-    void flush() {
-        out_.append(buffer_, used_);
-        used_ = 0;
-    }
-
-private:
-    std::string& out_;
-    char buffer_[512];
-    std::size_t used_ = 0;
-};
+    return out;
+}
 
 // Reads one UTF-8 character at i; returns false on a malformed sequence.
 bool readUtf8(std::string_view s, std::size_t& i, char32_t& c) {
@@ -112,36 +88,55 @@ bool readUtf8(std::string_view s, std::size_t& i, char32_t& c) {
 std::string cp932ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
-    Utf8Writer writer(out);
-    // Every character of the code page is below U+10000.
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
+    // The characters go through a buffer that is appended in large pieces, which costs far
+    // less than appending each character on its own.
+    char buffer[4096];
+    char* w = buffer;
+    const auto flush = [&] {
+        out.append(buffer, w - buffer);
+        w = buffer;
+    };
+    const char* const p = bytes.data();
+    const std::size_t size = bytes.size();
+    std::size_t i = 0;
+    while (i < size) {
         const std::size_t end = asciiRunEnd(bytes, i);
-        if (end > i) {
-            writer.append(bytes.substr(i, end - i));
-            i = end;
-            if (i == bytes.size())
-                break;
+        if (static_cast<std::size_t>(buffer + sizeof buffer - w) < end - i) {
+            flush();
+            out.append(p + i, end - i);
+        } else if (end > i) {
+            std::memcpy(w, p + i, end - i);
+            w += end - i;
         }
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        const auto trail = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0;
-        const char32_t pair = isLeadByte(b) && i + 1 < bytes.size() ? decodePair(b, trail) : 0;
-        if (isHalfWidthKana(b)) {
-            writer.put(0xFF61 + (b - 0xA1));
-        } else if (pair != 0) {
-            writer.put(pair);
-            ++i;
-        } else {
-            writer.put(kEscapeBase + b);
-            // A pair that has no character of its own (an NEC or IBM duplicate) still holds
-            // its trail byte: reading that byte as the lead of another pair would garble the
-            // characters that follow.
-            if (isLeadByte(b) && isTrailByte(trail)) {
-                writer.put(trail < 0x80 ? trail : kEscapeBase + trail);
-                ++i;
+        // The characters up to the next ASCII byte, all below U+10000; a step writes two of
+        // them at most.
+        for (i = end; i < size && static_cast<unsigned char>(p[i]) >= 0x80;) {
+            if (buffer + sizeof buffer - w < 6)
+                flush();
+            const auto b = static_cast<unsigned char>(p[i]);
+            const auto trail = i + 1 < size ? static_cast<unsigned char>(p[i + 1]) : 0;
+            char32_t c = kEscapeBase + b;
+            std::size_t used = 1;
+            if (isHalfWidthKana(b)) {
+                c = 0xFF61 + (b - 0xA1);
+            } else if (isLeadByte(b)) {
+                if (const char32_t pair = decodePair(b, trail); pair != 0) {
+                    c = pair;
+                    used = 2;
+                } else if (isTrailByte(trail)) {
+                    // A pair that has no character of its own (an NEC or IBM duplicate) still
+                    // holds its trail byte: reading that byte as the lead of another pair would
+                    // garble the characters that follow.
+                    w = putUtf8(w, c);
+                    c = trail < 0x80 ? trail : kEscapeBase + trail;
+                    used = 2;
+                }
             }
+            w = putUtf8(w, c);
+            i += used;
         }
     }
-    writer.flush();
+    flush();
     return out;
 }
 

@@ -8,7 +8,8 @@
 // are left out, so that every byte sequence survives a round trip.
 namespace dorva::cp932 {
 
-// The character of a lead and trail byte at (lead - 0x80) * 256 + trail; 0 for none.
+// The character of a lead and trail byte at (lead - 0x80) * 256 + trail; 0 for none, and so
+// for every trail that is no trail byte, 0 included.
 extern const char16_t kDecode[0x7D * 256];
 
 // The pair of a character c, as lead * 256 + trail, is kEncode[kEncodeBlock[c >> 8]][c & 0xFF];

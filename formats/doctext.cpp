@@ -9,24 +9,26 @@ bool endsWithBreak(const std::string& s) {
 }
 
 // Whether every CR is followed by LF and every LF follows CR: at each byte, "is CR" must equal
-// "next is LF". Blocks of a fixed size let the compiler check many bytes at once.
+// "next is LF". Blocks of a fixed size, with a byte rather than a bool to collect the result,
+// let the compiler check many bytes at once.
 bool hasOnlyCrLf(std::string_view bytes) {
     if (bytes.empty())
         return true;
     if (bytes.front() == '\n' || bytes.back() == '\r')
         return false;
     constexpr std::size_t kBlock = 64;
+    const char* const p = bytes.data();
     const std::size_t pairs = bytes.size() - 1;
     std::size_t i = 0;
     for (; i + kBlock <= pairs; i += kBlock) {
-        bool lone = false;
-        for (std::size_t k = i; k < i + kBlock; ++k)
-            lone |= (bytes[k] == '\r') != (bytes[k + 1] == '\n');
+        unsigned char lone = 0;
+        for (std::size_t k = 0; k < kBlock; ++k)
+            lone |= (p[i + k] == '\r') ^ (p[i + k + 1] == '\n');
         if (lone)
             return false;
     }
     for (; i < pairs; ++i)
-        if ((bytes[i] == '\r') != (bytes[i + 1] == '\n'))
+        if ((p[i] == '\r') != (p[i + 1] == '\n'))
             return false;
     return true;
 }
