@@ -60,8 +60,9 @@ double median(std::vector<double> values) {
 }
 
 int usage() {
-    std::cerr << "usage: bench_compare [--runs N] [--target RATIO] [--rss FIGURE] FIGURE "
-                 "BASELINE_NAME -- COMMAND... --vs BASELINE_COMMAND...\n";
+    std::cerr << "usage: bench_compare [--runs N] [--target RATIO] [--rss FIGURE] "
+                 "[--rss-target RATIO] FIGURE BASELINE_NAME -- COMMAND... --vs "
+                 "BASELINE_COMMAND...\n";
     return 2;
 }
 
@@ -71,6 +72,7 @@ int main(int argc, char** argv) {
     using namespace dorva::bench;
     int runs = 20;
     double target = 0;
+    double rssTarget = 0;
     std::string rssFigure;
     std::vector<std::string> names;
     int i = 1;
@@ -82,6 +84,8 @@ int main(int argc, char** argv) {
             target = std::atof(argv[++i]);
         else if (arg == "--rss" && i + 1 < argc)
             rssFigure = argv[++i];
+        else if (arg == "--rss-target" && i + 1 < argc)
+            rssTarget = std::atof(argv[++i]);
         else
             names.push_back(arg);
     }
@@ -112,10 +116,7 @@ int main(int argc, char** argv) {
         }
     }
     printTimeRow(names[0], median(times[0]), names[1], median(times[1]), target);
-    if (!rssFigure.empty()) {
-        const double peak = median(peaks[0]);
-        const double basePeak = median(peaks[1]);
-        printRow(rssFigure, formatBytes(peak), names[1] + " " + formatBytes(basePeak),
-                 formatRatio(peak / basePeak), "-", "-");
-    }
+    if (!rssFigure.empty())
+        printRatioRow(rssFigure, median(peaks[0]), names[1], median(peaks[1]), rssTarget,
+                      formatBytes);
 }

@@ -122,7 +122,7 @@ std::string kitWith(int n, const std::string& texture) {
            "</KitFile>\r\n";
 }
 
-std::string missionWith(int n, const std::string& briefing) {
+std::string missionWith(int n, const std::string& briefing, const std::string& objects = "") {
     return "<MissionFile>\r\n"
            "\t<VersionNumber>1.000000</VersionNumber>\r\n"
            "\t<Environment>desert</Environment>\r\n"
@@ -143,7 +143,8 @@ std::string missionWith(int n, const std::string& briefing) {
            "\t</Engine>\r\n"
            "\t<Wind>12</Wind>\r\n"
            "\t\t<FogOverride Near = \"10\" Far = \"800\" Red = \"200\" Green = \"180\" "
-           "Blue = \"150\" Spot = \"50\"/>\r\n"
+           "Blue = \"150\" Spot = \"50\"/>\r\n" +
+           objects +
            "\t<Briefing>\r\n"
            "\t\t<BriefingImage>dune.rsb</BriefingImage>\r\n"
            "\t\t<BriefingCycleImage>dune_cycle.rsb</BriefingCycleImage>\r\n"
@@ -219,6 +220,20 @@ std::string largeMission(std::size_t bytes) {
     for (int i = 0; frame + briefing.size() < bytes; ++i)
         briefing += briefingLine(i);
     return missionWith(0, briefing + "{p}End of briefing.");
+}
+
+std::string objectMission(std::size_t bytes) {
+    const std::size_t frame = typicalMission(0).size() + 2 * 13;
+    std::string objects = "\t<Objects>\r\n";
+    objects.reserve(bytes);
+    for (int i = 0; frame + objects.size() < bytes; ++i)
+        objects += "\t\t<Object Id = \"" + num(i) + "\" At = \"" + num(i % 997) + " " +
+                   num(i % 89) + "\"/>\r\n";
+    objects += "\t</Objects>\r\n";
+    std::string briefing;
+    for (int i = 0; i < 12; ++i)
+        briefing += briefingLine(i);
+    return missionWith(0, briefing + "{p}End of briefing.", objects);
 }
 
 std::string largeActor(std::size_t bytes) {

@@ -13,6 +13,9 @@ std::string typicalMission(int n);
 
 // A mission whose briefing text fills it up to about bytes.
 std::string largeMission(std::size_t bytes);
+// A mission of about bytes whose bulk is short object lines that the editor does not model,
+// the usual shape of a large mission.
+std::string objectMission(std::size_t bytes);
 // An actor and a kit whose long values fill them up to about bytes.
 std::string largeActor(std::size_t bytes);
 std::string largeKit(std::size_t bytes);

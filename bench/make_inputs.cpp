@@ -16,6 +16,7 @@ int main(int argc, char** argv) {
     writeFile(root + "/typical/typical.kit", typicalKit(7));
     writeFile(root + "/typical/typical.mis", typicalMission(7));
     writeFile(root + "/big.mis", largeMission(4 * 1024 * 1024));
+    writeFile(root + "/objects.mis", objectMission(4 * 1024 * 1024));
     writeMixedFolder(root + "/folder1000", 1000);
     writeMixedFolder(root + "/folder10000", 10000);
     writeMixedFolder(root + "/batch2000", 2000);

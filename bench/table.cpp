@@ -21,13 +21,18 @@ void printRow(const std::string& figure, const std::string& value, const std::st
               << '\t' << verdict << std::endl;
 }
 
+void printRatioRow(const std::string& figure, double value, const std::string& baselineName,
+                   double baselineValue, double maxRatio, std::string (*format)(double)) {
+    const double ratio = value / baselineValue;
+    const bool hasTarget = maxRatio > 0;
+    printRow(figure, format(value), baselineName + " " + format(baselineValue), formatRatio(ratio),
+             hasTarget ? "<= " + formatRatio(maxRatio) : "-",
+             hasTarget ? (ratio <= maxRatio ? "met" : "MISSED") : "-");
+}
+
 void printTimeRow(const std::string& figure, double seconds, const std::string& baselineName,
                   double baselineSeconds, double maxRatio) {
-    const double ratio = seconds / baselineSeconds;
-    const bool hasTarget = maxRatio > 0;
-    printRow(figure, formatSeconds(seconds), baselineName + " " + formatSeconds(baselineSeconds),
-             formatRatio(ratio), hasTarget ? "<= " + formatRatio(maxRatio) : "-",
-             hasTarget ? (ratio <= maxRatio ? "met" : "MISSED") : "-");
+    printRatioRow(figure, seconds, baselineName, baselineSeconds, maxRatio, formatSeconds);
 }
 
 std::string formatSeconds(double seconds) {

@@ -9,7 +9,12 @@ namespace dorva::bench {
 void printRow(const std::string& figure, const std::string& value, const std::string& baseline,
               const std::string& ratio, const std::string& target, const std::string& verdict);
 
-// A row comparing a measured time with its baseline; maxRatio <= 0 means no target.
+// A row comparing a measured value with its baseline, each shown by format; maxRatio <= 0
+// means no target.
+void printRatioRow(const std::string& figure, double value, const std::string& baselineName,
+                   double baselineValue, double maxRatio, std::string (*format)(double));
+
+// The same for times.
 void printTimeRow(const std::string& figure, double seconds, const std::string& baselineName,
                   double baselineSeconds, double maxRatio);
 

@@ -1,126 +1,56 @@
 #include "formats/codec.h"
 
+#include "formats/cp932bytes.h"
+#include "formats/cp932table.h"
 #include "formats/error.h"
+#include "formats/wordscan.h"
 
-#include <array>
 #include <cstdint>
-#include <iconv.h>
-#include <unordered_map>
-#include <vector>
+#include <cstring>
 
 namespace dorva {
 
 namespace {
 
-constexpr char32_t kEscapeBase = 0xF700;
+using cp932::isHalfWidthKana;
+using cp932::isLeadByte;
+using cp932::isTrailByte;
+using cp932::kEscapeBase;
 
-bool isLeadByte(unsigned char b) {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-bool isTrailByte(unsigned char b) {
-    return b >= 0x40 && b <= 0xFC && b != 0x7F;
-}
-bool isHalfWidthKana(unsigned char b) {
-    return b >= 0xA1 && b <= 0xDF;
+char32_t decodePair(unsigned char lead, unsigned char trail) {
+    return cp932::kDecode[(lead - 0x80) * 256 + trail];
 }
 
-// The double-byte characters of code page 932 that convert both ways, built once from the
-// system's converter. Pairs that share a character with another pair (the NEC and IBM
-// duplicates) are left out so that every byte sequence survives a round trip.
-class DoubleByteTable {
-public:
-    DoubleByteTable() {
-        decode_.fill(0);
-        iconv_t toUnicode = iconv_open("UTF-32LE", "CP932");
-        iconv_t fromUnicode = iconv_open("CP932", "UTF-32LE");
-        if (toUnicode == reinterpret_cast<iconv_t>(-1) ||
-            fromUnicode == reinterpret_cast<iconv_t>(-1))
-            return;
-        for (int lead = 0x81; lead <= 0xFC; ++lead) {
-            if (!isLeadByte(static_cast<unsigned char>(lead)))
-                continue;
-            for (int trail = 0x40; trail <= 0xFC; ++trail) {
-                if (!isTrailByte(static_cast<unsigned char>(trail)))
-                    continue;
-                const char32_t c = convertPair(toUnicode, lead, trail);
-                if (c == 0 || (c >= kEscapeBase && c <= kEscapeBase + 0xFF))
-                    continue;
-                if (encodeWith(fromUnicode, c) != ((lead << 8) | trail))
-                    continue;
-                decode_[index(lead, trail)] = c;
-                encode_.emplace(c, static_cast<std::uint16_t>((lead << 8) | trail));
-            }
-        }
-        iconv_close(toUnicode);
-        iconv_close(fromUnicode);
-    }
-
-    char32_t decode(unsigned char lead, unsigned char trail) const {
-        return decode_[index(lead, trail)];
-    }
-    int encode(char32_t c) const {
-        const auto it = encode_.find(c);
-        return it == encode_.end() ? -1 : it->second;
-    }
-
-private:
-    static std::size_t index(int lead, int trail) { return (lead - 0x80) * 256 + trail; }
-
-    static char32_t convertPair(iconv_t cd, int lead, int trail) {
-        char in[2] = {static_cast<char>(lead), static_cast<char>(trail)};
-        unsigned char out[8] = {};
-        char* inPtr = in;
-        char* outPtr = reinterpret_cast<char*>(out);
-        std::size_t inLeft = 2;
-        std::size_t outLeft = sizeof out;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) ||
-            inLeft != 0 || outLeft != 4)
-            return 0;
-        return out[0] | (out[1] << 8) | (out[2] << 16) | (static_cast<char32_t>(out[3]) << 24);
-    }
-
-    static int encodeWith(iconv_t cd, char32_t c) {
-        unsigned char in[4] = {static_cast<unsigned char>(c), static_cast<unsigned char>(c >> 8),
-                               static_cast<unsigned char>(c >> 16),
-                               static_cast<unsigned char>(c >> 24)};
-        char out[4] = {};
-        char* inPtr = reinterpret_cast<char*>(in);
-        char* outPtr = out;
-        std::size_t inLeft = 4;
-        std::size_t outLeft = sizeof out;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft) == static_cast<std::size_t>(-1) ||
-            outLeft != 2)
-            return -1;
-        return (static_cast<unsigned char>(out[0]) << 8) | static_cast<unsigned char>(out[1]);
-    }
-
-    std::array<char32_t, 0x7D * 256> decode_;
-    std::unordered_map<char32_t, std::uint16_t> encode_;
-};
-
-const DoubleByteTable& table() {
-    static const DoubleByteTable instance;
-    return instance;
+int encodeCharacter(char32_t c) {
+    if (c > 0xFFFF)
+        return -1;
+    const std::uint16_t pair = cp932::kEncode[cp932::kEncodeBlock[c >> 8]][c & 0xFF];
+    return pair == 0 ? -1 : pair;
 }
 
-void appendUtf8(std::string& out, char32_t c) {
+// The end of the run of ASCII bytes that starts at i.
+std::size_t asciiRunEnd(std::string_view s, std::size_t i) {
+    const char* const p = s.data();
+    while (i + wordscan::kSize <= s.size() && !wordscan::hasNonAscii(wordscan::load(p + i)))
+        i += wordscan::kSize;
+    while (i < s.size() && static_cast<unsigned char>(p[i]) < 0x80)
+        ++i;
+    return i;
+}
+
+// Writes a character below U+10000 as UTF-8 and returns the end of what it wrote.
+char* putUtf8(char* out, char32_t c) {
     if (c < 0x80) {
-        out += static_cast<char>(c);
+        *out++ = static_cast<char>(c);
     } else if (c < 0x800) {
-        out += static_cast<char>(0xC0 | (c >> 6));
-        out += static_cast<char>(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-        out += static_cast<char>(0xE0 | (c >> 12));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     } else {
-        out += static_cast<char>(0xF0 | (c >> 18));
-        out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (c & 0x3F));
+        *out++ = static_cast<char>(0xE0 | (c >> 12));
+        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
     }
+    return out;
 }
 
 // Reads one UTF-8 character at i; returns false on a malformed sequence.
@@ -158,35 +88,55 @@ bool readUtf8(std::string_view s, std::size_t& i, char32_t& c) {
 std::string cp932ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
-    // The table is built on the first double-byte character only: plain ASCII texts, such as
-    // every field of a fresh page, never pay for it.
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const auto b = static_cast<unsigned char>(bytes[i]);
-        const char32_t pair = isLeadByte(b) && i + 1 < bytes.size()
-                                  ? table().decode(b, static_cast<unsigned char>(bytes[i + 1]))
-                                  : 0;
-        if (b < 0x80) {
-            out += static_cast<char>(b);
-        } else if (isHalfWidthKana(b)) {
-            appendUtf8(out, 0xFF61 + (b - 0xA1));
-        } else if (pair != 0) {
-            appendUtf8(out, pair);
-            ++i;
-        } else {
-            appendUtf8(out, kEscapeBase + b);
-            // A pair that has no character of its own (an NEC or IBM duplicate) still holds
-            // its trail byte: reading that byte as the lead of another pair would garble the
-            // characters that follow.
-            const auto trail = i + 1 < bytes.size() ? static_cast<unsigned char>(bytes[i + 1]) : 0;
-            if (isLeadByte(b) && isTrailByte(trail)) {
-                if (trail < 0x80)
-                    out += static_cast<char>(trail);
-                else
-                    appendUtf8(out, kEscapeBase + trail);
-                ++i;
+    // The characters go through a buffer that is appended in large pieces, which costs far
+    // less than appending each character on its own.
+    char buffer[4096];
+    char* w = buffer;
+    const auto flush = [&] {
+        out.append(buffer, w - buffer);
+        w = buffer;
+    };
+    const char* const p = bytes.data();
+    const std::size_t size = bytes.size();
+    std::size_t i = 0;
+    while (i < size) {
+        const std::size_t end = asciiRunEnd(bytes, i);
+        if (static_cast<std::size_t>(buffer + sizeof buffer - w) < end - i) {
+            flush();
+            out.append(p + i, end - i);
+        } else if (end > i) {
+            std::memcpy(w, p + i, end - i);
+            w += end - i;
+        }
+        // The characters up to the next ASCII byte, all below U+10000; a step writes two of
+        // them at most.
+        for (i = end; i < size && static_cast<unsigned char>(p[i]) >= 0x80;) {
+            if (buffer + sizeof buffer - w < 6)
+                flush();
+            const auto b = static_cast<unsigned char>(p[i]);
+            const auto trail = i + 1 < size ? static_cast<unsigned char>(p[i + 1]) : 0;
+            char32_t c = kEscapeBase + b;
+            std::size_t used = 1;
+            if (isHalfWidthKana(b)) {
+                c = 0xFF61 + (b - 0xA1);
+            } else if (isLeadByte(b)) {
+                if (const char32_t pair = decodePair(b, trail); pair != 0) {
+                    c = pair;
+                    used = 2;
+                } else if (isTrailByte(trail)) {
+                    // A pair that has no character of its own (an NEC or IBM duplicate) still
+                    // holds its trail byte: reading that byte as the lead of another pair would
+                    // garble the characters that follow.
+                    w = putUtf8(w, c);
+                    c = trail < 0x80 ? trail : kEscapeBase + trail;
+                    used = 2;
+                }
             }
+            w = putUtf8(w, c);
+            i += used;
         }
     }
+    flush();
     return out;
 }
 
@@ -195,6 +145,11 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8, std::string* badCh
     out.reserve(utf8.size());
     std::size_t i = 0;
     while (i < utf8.size()) {
+        const std::size_t run = asciiRunEnd(utf8, i);
+        out.append(utf8, i, run - i);
+        i = run;
+        if (i == utf8.size())
+            break;
         const std::size_t start = i;
         char32_t c = 0;
         if (!readUtf8(utf8, i, c)) {
@@ -208,7 +163,7 @@ std::optional<std::string> utf8ToCp932(std::string_view utf8, std::string* badCh
             out += static_cast<char>(0xA1 + (c - 0xFF61));
         } else if (c >= kEscapeBase + 0x80 && c <= kEscapeBase + 0xFF) {
             out += static_cast<char>(c - kEscapeBase);
-        } else if (const int code = table().encode(c); code >= 0) {
+        } else if (const int code = encodeCharacter(c); code >= 0) {
             out += static_cast<char>(code >> 8);
             out += static_cast<char>(code & 0xFF);
         } else {

@@ -3,26 +3,55 @@
 namespace dorva {
 
 namespace {
+
 bool endsWithBreak(const std::string& s) {
     return s.size() >= 2 && s.compare(s.size() - 2, 2, "\r\n") == 0;
 }
+
+// Whether every CR is followed by LF and every LF follows CR: at each byte, "is CR" must equal
+// "next is LF". Blocks of a fixed size, with a byte rather than a bool to collect the result,
+// let the compiler check many bytes at once.
+bool hasOnlyCrLf(std::string_view bytes) {
+    if (bytes.empty())
+        return true;
+    if (bytes.front() == '\n' || bytes.back() == '\r')
+        return false;
+    constexpr std::size_t kBlock = 64;
+    const char* const p = bytes.data();
+    const std::size_t pairs = bytes.size() - 1;
+    std::size_t i = 0;
+    for (; i + kBlock <= pairs; i += kBlock) {
+        unsigned char lone = 0;
+        for (std::size_t k = 0; k < kBlock; ++k)
+            lone |= (p[i + k] == '\r') ^ (p[i + k + 1] == '\n');
+        if (lone)
+            return false;
+    }
+    for (; i < pairs; ++i)
+        if ((p[i] == '\r') != (p[i + 1] == '\n'))
+            return false;
+    return true;
+}
+
 } // namespace
 
 std::string normalizeLineBreaks(std::string_view bytes) {
+    if (hasOnlyCrLf(bytes))
+        return std::string(bytes);
     std::string out;
-    out.reserve(bytes.size() + bytes.size() / 32);
+    out.reserve(bytes.size() + bytes.size() / 16);
+    std::size_t run = 0; // start of the bytes not yet copied
     for (std::size_t i = 0; i < bytes.size(); ++i) {
         const char c = bytes[i];
-        if (c == '\r') {
-            out += "\r\n";
-            if (i + 1 < bytes.size() && bytes[i + 1] == '\n')
-                ++i;
-        } else if (c == '\n') {
-            out += "\r\n";
-        } else {
-            out += c;
-        }
+        if (c != '\r' && c != '\n')
+            continue;
+        out.append(bytes, run, i - run);
+        out += "\r\n";
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        run = i + 1;
     }
+    out.append(bytes, run, std::string_view::npos);
     return out;
 }
 

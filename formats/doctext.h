@@ -38,7 +38,8 @@ private:
     std::string text_;
 };
 
-// Turns every line break form into CR LF.
+// Turns every line break form into CR LF. A text that has only CR LF pairs comes back as it is,
+// after one quick check.
 std::string normalizeLineBreaks(std::string_view bytes);
 
 } // namespace dorva

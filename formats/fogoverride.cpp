@@ -1,14 +1,15 @@
 #include "formats/fogoverride.h"
 
 #include "formats/tagvalue.h"
-#include "formats/textsearch.h"
 
 #include <cstddef>
+#include <string>
 
 namespace dorva {
 
 namespace {
 
+constexpr std::size_t npos = std::string_view::npos;
 constexpr std::string_view kWord = "FogOverride";
 constexpr std::string_view kElementStart = "<FogOverride";
 constexpr std::string_view kElementEnd = "/>";
@@ -24,17 +25,23 @@ struct Region {
 };
 
 // From the first "<FogOverride" through the first "/>" after it, or to the end of the text.
-Region fogElement(std::string_view text) {
+// Text is a TagIndex or an EditedText.
+template <class Text> Region fogElement(const Text& text, std::size_t size) {
     Region region;
-    const std::size_t start = findText(text, kElementStart);
-    if (start == std::string_view::npos)
+    const std::size_t start = text.find(kElementStart);
+    if (start == npos)
         return region;
     region.found = true;
     region.start = start;
-    const std::size_t end = findText(text, kElementEnd, start + kElementStart.size());
-    region.length =
-        end == std::string_view::npos ? text.size() - start : end + kElementEnd.size() - start;
+    const std::size_t end = text.find(kElementEnd, start + kElementStart.size());
+    region.length = end == npos ? size - start : end + kElementEnd.size() - start;
     return region;
+}
+
+// Whether the word occurs anywhere. The element's start holds the word, so the whole text is
+// searched for the word alone only when there is no element.
+template <class Text> bool holdsWord(const Text& text) {
+    return text.find(kElementStart) != npos || text.find(kWord) != npos;
 }
 
 struct Attribute {
@@ -45,7 +52,7 @@ struct Attribute {
 
 } // namespace
 
-void readFogOverride(std::string_view text, MissionRecord& record) {
+void readFogOverride(const TagIndex& index, MissionRecord& record) {
     // The markers overlap the attribute names so that each value ends at the next attribute.
     static const Attribute kAttributes[] = {
         {"Red = \"", "\" Gr", &MissionRecord::fogRed},
@@ -55,17 +62,17 @@ void readFogOverride(std::string_view text, MissionRecord& record) {
         {"Far = \"", "\" Re", &MissionRecord::fogFar},
         {"Spot = \"", "\"/>", &MissionRecord::fogSpot},
     };
-    if (findText(text, kWord) == std::string_view::npos)
+    if (!holdsWord(index))
         return;
     record.fogOverride = true;
-    const Region region = fogElement(text);
+    const Region region = fogElement(index, index.text().size());
     const std::string_view element =
-        region.found ? text.substr(region.start, region.length) : std::string_view();
+        region.found ? index.text().substr(region.start, region.length) : std::string_view();
     for (const Attribute& attribute : kAttributes)
         record.*attribute.field = tagValue(element, attribute.open, attribute.close);
 }
 
-void writeFogOverride(const MissionRecord& record, std::string& text) {
+void writeFogOverride(const MissionRecord& record, EditedText& text) {
     static const Attribute kAttributes[] = {
         {"Near = \"", "\" Far", &MissionRecord::fogNear},
         {" Far = \"", "\" Red", &MissionRecord::fogFar},
@@ -76,17 +83,17 @@ void writeFogOverride(const MissionRecord& record, std::string& text) {
     };
     if (!record.fogOverride)
         return;
-    if (findText(text, kWord) == std::string::npos) {
-        const std::size_t wind = findText(text, kWindClose);
-        if (wind != std::string::npos)
+    if (!holdsWord(text)) {
+        const std::size_t wind = text.find(kWindClose);
+        if (wind != npos)
             text.insert(wind + kWindClose.size(), kDefaultElement);
     }
     for (const Attribute& attribute : kAttributes) {
         // Each write may move the element's end, so the region is found again every time.
-        const Region region = fogElement(text);
+        const Region region = fogElement(text, text.size());
         if (!region.found)
             return;
-        const std::string_view element = std::string_view(text).substr(region.start, region.length);
+        const std::string element = text.substr(region.start, region.length);
         const ValueSpan span = findValue(element, attribute.open, attribute.close);
         if (span.openFound)
             text.replace(region.start + span.start, span.length, record.*attribute.field);

@@ -1,10 +1,11 @@
 #include "formats/missionfile.h"
 
 #include "formats/codec.h"
+#include "formats/editedtext.h"
 #include "formats/error.h"
 #include "formats/fogoverride.h"
+#include "formats/tagindex.h"
 #include "formats/tagvalue.h"
-#include "formats/textsearch.h"
 
 #include <cstddef>
 
@@ -42,8 +43,37 @@ constexpr FlagElement kFlags[] = {
 // Indexes into kFlags in the order the saver writes them.
 constexpr std::size_t kFlagSaveOrder[] = {8, 9, 4, 5, 6, 7, 0, 1, 2, 3};
 
-std::string elementValue(std::string_view text, std::string_view tag) {
-    return tagValue(text, openTag(tag), closeTag(tag));
+constexpr std::size_t npos = std::string_view::npos;
+
+// Every element whose tags the loader and saver look for.
+constexpr std::string_view kTagNames[] = {
+    // Text elements.
+    "Environment", "MapShots", "MapName", "RecommendedGameTypes", "Weather", "Wind",
+    "BriefingImage", "BriefingCycleImage", "LocationText", "DateText", "TimeText",
+    "BriefingWaveFile", "Name", "CombatPoints", "HeroFile", "BriefingText",
+    // Digits and flags.
+    "MapSize", "WeatherIndex", "Class0", "Class1", "Class2", "Class3", "Class4", "Class5",
+    "DemoRequired", "DemoRecommend", "AntitankRequired", "AntitankRecommend", "SinglePlayer",
+    "Coop", "Team", "Solo", "RequiresUnlocking", "GameTypes", "Rain", "Snow",
+    // Anchors of inserted elements only.
+    "Engine", "BriefingImageY"};
+
+// The names' tags and the fog element's start.
+const TagNames& missionTags() {
+    static const TagNames names(kTagNames, {"FogOverride"});
+    return names;
+}
+
+// The value of the element by the tag value rule, from the first occurrences of its tags.
+// Text is a TagIndex or an EditedText.
+template <class Text> ValueSpan elementSpan(const Text& text, std::string_view tag) {
+    const std::string open = openTag(tag);
+    return valueBetween(text.find(open), open.size(), text.find(closeTag(tag)));
+}
+
+std::string elementValue(const TagIndex& index, std::string_view tag) {
+    const ValueSpan span = elementSpan(index, tag);
+    return std::string(index.text().substr(span.start, span.length));
 }
 
 // The single byte right behind the element's opening tag: absent when the tag does not occur,
@@ -53,14 +83,14 @@ struct CharacterRead {
     std::string character;
 };
 
-CharacterRead readCharacter(std::string_view text, std::string_view tag) {
+CharacterRead readCharacter(const TagIndex& index, std::string_view tag) {
     const std::string open = openTag(tag);
-    const std::size_t p = findText(text, open);
+    const std::size_t p = index.find(open);
     CharacterRead read;
-    if (p == std::string_view::npos)
+    if (p == npos)
         return read;
     read.found = true;
-    read.character = std::string(text.substr(p + open.size(), 1));
+    read.character = std::string(index.text().substr(p + open.size(), 1));
     return read;
 }
 
@@ -68,8 +98,8 @@ bool isDigit(const std::string& character) {
     return character.size() == 1 && character[0] >= '0' && character[0] <= '9';
 }
 
-void readDigit(std::string_view text, std::string_view tag, int& value) {
-    const CharacterRead read = readCharacter(text, tag);
+void readDigit(const TagIndex& index, std::string_view tag, int& value) {
+    const CharacterRead read = readCharacter(index, tag);
     if (!read.found)
         return;
     if (!isDigit(read.character))
@@ -77,8 +107,8 @@ void readDigit(std::string_view text, std::string_view tag, int& value) {
     value = read.character[0] - '0';
 }
 
-void readFlag(std::string_view text, std::string_view tag, bool& value) {
-    const CharacterRead read = readCharacter(text, tag);
+void readFlag(const TagIndex& index, std::string_view tag, bool& value) {
+    const CharacterRead read = readCharacter(index, tag);
     if (!read.found)
         return;
     if (!isDigit(read.character))
@@ -86,27 +116,33 @@ void readFlag(std::string_view text, std::string_view tag, bool& value) {
     value = read.character[0] != '0';
 }
 
-bool contains(std::string_view text, std::string_view part) {
-    return findText(text, part) != std::string_view::npos;
+// Whether "<tag>1" occurs anywhere, not only at the first opening tag.
+bool holdsOne(const TagIndex& index, std::string_view tag) {
+    const std::string open = openTag(tag);
+    for (std::size_t p = index.find(open); p != npos; p = index.find(open, p + 1))
+        if (index.text().substr(p + open.size(), 1) == "1")
+            return true;
+    return false;
 }
 
-Precipitation readPrecipitation(std::string_view text) {
+Precipitation readPrecipitation(const TagIndex& index) {
     // Snow wins over Rain; anything that is neither selects Clear, so no state of a previously
     // loaded file carries over.
-    if (contains(text, "<Snow>1"))
+    if (holdsOne(index, "Snow"))
         return Precipitation::Snow;
-    if (contains(text, "<Rain>1"))
+    if (holdsOne(index, "Rain"))
         return Precipitation::Rain;
     return Precipitation::Clear;
 }
 
 // The edits below change only the first occurrence of what they look for, so a later element
-// with the same tag or a later copy of an anchor keeps its text.
+// with the same tag or a later copy of an anchor keeps its text. Each one sees the text as the
+// edits before it left it.
 
 // Puts the value in place of the old value of the element's first opening tag. False when the
 // opening tag does not occur.
-bool update(std::string& text, std::string_view tag, std::string_view value) {
-    const ValueSpan span = findValue(text, openTag(tag), closeTag(tag));
+bool update(EditedText& text, std::string_view tag, std::string_view value) {
+    const ValueSpan span = elementSpan(text, tag);
     if (!span.openFound)
         return false;
     text.replace(span.start, span.length, value);
@@ -114,23 +150,23 @@ bool update(std::string& text, std::string_view tag, std::string_view value) {
 }
 
 // Turns the first empty form "<tag/>" into a complete element when the opening tag is missing.
-void updateOrFill(std::string& text, std::string_view tag, std::string_view value) {
+void updateOrFill(EditedText& text, std::string_view tag, std::string_view value) {
     if (update(text, tag, value))
         return;
     const std::string empty = "<" + std::string(tag) + "/>";
-    const std::size_t p = findText(text, empty);
-    if (p != std::string::npos)
+    const std::size_t p = text.find(empty);
+    if (p != npos)
         text.replace(p, empty.size(), openTag(tag) + std::string(value) + closeTag(tag));
 }
 
 // Puts a new line holding the element directly after the first anchor, two tabs indented.
-void insertAfter(std::string& text, std::string_view anchor, std::string_view line) {
-    const std::size_t p = findText(text, anchor);
-    if (p != std::string::npos)
+void insertAfter(EditedText& text, std::string_view anchor, std::string_view line) {
+    const std::size_t p = text.find(anchor);
+    if (p != npos)
         text.insert(p + anchor.size(), "\r\n\t\t" + std::string(line));
 }
 
-void updateOrInsert(std::string& text, std::string_view tag, std::string_view value,
+void updateOrInsert(EditedText& text, std::string_view tag, std::string_view value,
                     std::string_view anchor) {
     if (!update(text, tag, value))
         insertAfter(text, anchor, openTag(tag) + std::string(value) + closeTag(tag));
@@ -140,8 +176,8 @@ const char* flagText(bool on) {
     return on ? "1" : "0";
 }
 
-void writePrecipitationFlag(std::string& text, std::string_view tag, bool on) {
-    if (!contains(text, openTag(tag)))
+void writePrecipitationFlag(EditedText& text, std::string_view tag, bool on) {
+    if (text.find(openTag(tag)) == npos)
         insertAfter(text, "<Engine>", openTag(tag) + "0" + closeTag(tag));
     update(text, tag, flagText(on));
 }
@@ -169,22 +205,23 @@ MissionRecord loadMission(std::string_view text) {
         {"HeroFile", &MissionRecord::heroFile},
     };
 
+    const TagIndex index(text, missionTags());
     MissionRecord record;
     for (const TextElement& element : kMapTexts)
-        record.*element.field = elementValue(text, element.tag);
-    readFogOverride(text, record);
+        record.*element.field = elementValue(index, element.tag);
+    readFogOverride(index, record);
     for (const TextElement& element : kBriefingTexts)
-        record.*element.field = elementValue(text, element.tag);
+        record.*element.field = elementValue(index, element.tag);
 
-    readDigit(text, "MapSize", record.mapSize);
-    readDigit(text, "WeatherIndex", record.weatherIndex);
+    readDigit(index, "MapSize", record.mapSize);
+    readDigit(index, "WeatherIndex", record.weatherIndex);
     for (std::size_t i = 0; i < record.classes.size(); ++i)
-        readDigit(text, kClassTags[i], record.classes[i]);
+        readDigit(index, kClassTags[i], record.classes[i]);
     for (const FlagElement& flag : kFlags)
-        readFlag(text, flag.tag, record.*flag.field);
+        readFlag(index, flag.tag, record.*flag.field);
 
-    record.precipitation = readPrecipitation(text);
-    record.briefingText = elementValue(text, "BriefingText");
+    record.precipitation = readPrecipitation(index);
+    record.briefingText = elementValue(index, "BriefingText");
     return record;
 }
 
@@ -204,7 +241,7 @@ std::string saveMission(const MissionRecord& record, std::string_view text) {
         {"BriefingText", &MissionRecord::briefingText},
     };
 
-    std::string out(text);
+    EditedText out(text, missionTags());
     update(out, "Environment", record.environment);
     update(out, "Wind", record.wind);
     // Name gets its closing tag here before the flags anchored on "</Name>" look for it.
@@ -223,7 +260,7 @@ std::string saveMission(const MissionRecord& record, std::string_view text) {
     writePrecipitationFlag(out, "Rain", record.precipitation == Precipitation::Rain);
     writePrecipitationFlag(out, "Snow", record.precipitation == Precipitation::Snow);
     writeFogOverride(record, out);
-    return out;
+    return out.text();
 }
 
 } // namespace dorva

@@ -5,16 +5,21 @@
 namespace dorva {
 
 ValueSpan findValue(std::string_view text, std::string_view open, std::string_view close) {
-    ValueSpan span;
     const std::size_t p = findText(text, open);
     if (p == std::string_view::npos)
+        return {};
+    return valueBetween(p, open.size(), findText(text, close));
+}
+
+ValueSpan valueBetween(std::size_t open, std::size_t openLength, std::size_t close) {
+    ValueSpan span;
+    if (open == std::string_view::npos)
         return span;
     span.openFound = true;
-    span.start = p + open.size();
-    const std::size_t q = findText(text, close);
-    if (q == std::string_view::npos || q < span.start)
+    span.start = open + openLength;
+    if (close == std::string_view::npos || close < span.start)
         return span;
-    span.length = q - span.start;
+    span.length = close - span.start;
     return span;
 }
 
@@ -23,8 +28,12 @@ std::string tagValue(std::string_view text, std::string_view open, std::string_v
     return std::string(text.substr(span.start, span.length));
 }
 
-std::string openTag(std::string_view name) { return "<" + std::string(name) + ">"; }
-std::string closeTag(std::string_view name) { return "</" + std::string(name) + ">"; }
+std::string openTag(std::string_view name) {
+    return "<" + std::string(name) + ">";
+}
+std::string closeTag(std::string_view name) {
+    return "</" + std::string(name) + ">";
+}
 
 std::string replaceAll(std::string_view text, std::string_view from, std::string_view to) {
     if (from.empty())

@@ -18,6 +18,9 @@ struct ValueSpan {
 };
 
 ValueSpan findValue(std::string_view text, std::string_view open, std::string_view close);
+// The same from where the markers were found: the offsets of their first occurrences (npos
+// when absent) and the opening marker's length.
+ValueSpan valueBetween(std::size_t open, std::size_t openLength, std::size_t close);
 std::string tagValue(std::string_view text, std::string_view open, std::string_view close);
 
 // "<name>" and "</name>".

@@ -46,6 +46,25 @@ TEST(Codec, PairsWithoutACharacterKeepTheirTrailByte) {
     EXPECT_EQ(cp932ToUtf8("\xed\x40\x82\xa0"), "\uF7ED@あ");
 }
 
+// ASCII goes in runs: a character that is not ASCII is found wherever it stands in a long
+// ASCII text, in both directions.
+TEST(Codec, NonAsciiCharactersAreFoundAnywhereInALongText) {
+    const std::string ascii(70, 'a');
+    const struct {
+        std::string cp932;
+        std::string utf8;
+    } cases[] = {
+        {"\x93\xfa", "日"}, {"\xb1", "ｱ"}, {"\x80", "\uF780"}, {"\x87\x90", "\uF787\uF790"}};
+    for (const auto& c : cases) {
+        for (std::size_t at = 0; at <= ascii.size(); ++at) {
+            const std::string head = ascii.substr(0, at);
+            const std::string tail = ascii.substr(at);
+            ASSERT_EQ(cp932ToUtf8(head + c.cp932 + tail), head + c.utf8 + tail) << at;
+            ASSERT_EQ(utf8ToCp932(head + c.utf8 + tail), head + c.cp932 + tail) << at;
+        }
+    }
+}
+
 TEST(Codec, CharactersOutsideTheCodePageAndMalformedUtf8AreRefused) {
     std::string bad;
     EXPECT_FALSE(utf8ToCp932("a€b", &bad).has_value());

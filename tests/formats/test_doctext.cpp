@@ -33,6 +33,31 @@ TEST(DocText, EveryBreakFormBecomesCrLfAndAFinalEmptyLineIsNotCounted) {
     }
 }
 
+// A lone CR or LF anywhere in a long text, also at the edges of the blocks that are checked at
+// once, is found and turned into CR LF; nothing else changes.
+TEST(DocText, LoneBreaksAreFoundAnywhereInALongText) {
+    std::string clean;
+    while (clean.size() < 200)
+        clean += "<A>x</A>\r\n";
+    EXPECT_EQ(normalizeLineBreaks(clean), clean);
+    for (std::size_t at = 0; at < clean.size(); ++at) {
+        for (const char lone : {'\r', '\n'}) {
+            std::string text = clean;
+            text[at] = lone;
+            std::string expected;
+            for (std::size_t i = 0; i < text.size(); ++i) {
+                const bool pair = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+                if (text[i] == '\r' || text[i] == '\n')
+                    expected += "\r\n";
+                else
+                    expected += text[i];
+                i += pair ? 1 : 0;
+            }
+            ASSERT_EQ(normalizeLineBreaks(text), expected) << at << " " << int(lone);
+        }
+    }
+}
+
 TEST(DocText, LinesAreReadWholeWithoutTheirBreakAndEmptyBeyondTheEnd) {
     const std::string longLine(10000, 'x');
     const DocText doc("one\ntwo\r\n\r\n" + longLine + "\r\n");

@@ -1,6 +1,8 @@
 #include "formats/doctext.h"
 #include "formats/error.h"
 #include "formats/missionfile.h"
+#include "missionoracle.h"
+#include "scaling.h"
 #include "testfiles.h"
 
 #include <gtest/gtest.h>
@@ -17,20 +19,42 @@ std::string readData(const std::string& name) {
     return testfiles::readData("mission/" + name);
 }
 
+// The record or the error message, as the one-scan loader gives it; the step-by-step loader
+// must give the same.
+std::string loadOutcome(const std::string& text) {
+    const auto outcome = [&text](auto load) {
+        try {
+            return missionoracle::describe(load(text));
+        } catch (const Error& e) {
+            return std::string(e.what());
+        }
+    };
+    const std::string loaded = outcome([](const std::string& t) { return loadMission(t); });
+    EXPECT_EQ(loaded, outcome([](const std::string& t) { return missionoracle::loadMission(t); }))
+        << "loaders differ on " << testing::PrintToString(text);
+    return loaded;
+}
+
 std::string loadError(const std::string& text) {
+    const std::string outcome = loadOutcome(text);
     try {
         loadMission(text);
-    } catch (const Error& e) {
-        return e.what();
+    } catch (const Error&) {
+        return outcome;
     }
     return "no error";
 }
 
-// Saves the record loaded from the text after applying an edit.
+// Saves the record loaded from the text after applying an edit; the step-by-step saver must
+// write the same bytes.
 std::string saveEdited(const std::string& text, const Edit& edit) {
+    loadOutcome(text);
     MissionRecord record = loadMission(text);
     edit(record);
-    return saveMission(record, text);
+    const std::string saved = saveMission(record, text);
+    EXPECT_EQ(saved, missionoracle::saveMission(record, text))
+        << "savers differ on " << testing::PrintToString(text);
+    return saved;
 }
 
 // ---- Loading ----
@@ -456,6 +480,76 @@ TEST(MissionSave, EditsGoWhereTheyBelong) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(saveEdited(c.text, c.edit), c.expected) << c.text;
+}
+
+// Texts and values that make the searches of one step find what an earlier step wrote: tags
+// inside values, a tag completed by the text behind a value, anchors made by filling an empty
+// form, repeated tags and anchors, a fog element without its end.
+TEST(MissionOneScan, SavesAndLoadsAsTheStepByStepVersion) {
+    const std::string fogDefault = "<FogOverride Near = \"0\" Far = \"80\" Red = \"240\" Green = "
+                                   "\"240\" Blue = \"240\" Spot = \"100\"/>";
+    std::vector<std::string> texts = {
+        "",
+        "<Wind>ame>",
+        "<Name/>\r\n<Name/></Name><Engine><Engine></WeatherIndex></BriefingImageY>",
+        "<Engine>\r\n</Wind><Wind></WeatherIndex></Name></BriefingImageY><Rain>2<Snow>x",
+        "<Wind>1</Wind>FogOverride<FogOverride Near = \"1\" Far = \"2\"",
+        "<MapShots/><MapName/><Name>a</Name></Name><Name>b</Name><BriefingText/>\r\n</Wind>",
+        "</Name><Name>x<Coop>1</Coop><Coop>0</Coop></Name><Rain>1</Rain><Rain>0</Rain>",
+        "<Environment><Wind>3</Environment></Wind><FogOverride/>" + fogDefault,
+        "<Rain><Snow></Snow></Rain><Weather><WeatherIndex>1</WeatherIndex></Weather>",
+    };
+    for (const char* name : {"full.mis", "full.expected.mis", "sparse.mis", "sparse.expected.mis",
+                             "decoy.mis", "decoy.expected.mis"})
+        texts.push_back(readData(name));
+
+    const std::string tags = "</Wind><Name/></Name><Engine><FogOverride Near = \"9\"/>"
+                             "</WeatherIndex><Coop>1</BriefingImageY><Rain>1<Snow>";
+    const Edit edits[] = {
+        [](MissionRecord&) {},
+        [&tags](MissionRecord& r) {
+            for (std::string* s : {&r.environment, &r.wind, &r.mapShots, &r.mapName, &r.name,
+                                   &r.briefingText, &r.weather, &r.combatPoints, &r.fogNear})
+                *s = tags;
+            r.fogOverride = !r.fogOverride;
+            r.precipitation = Precipitation::Rain;
+        },
+        [](MissionRecord& r) {
+            r.wind = "<N";
+            r.environment = "<";
+            r.name = "/Wind>";
+            r.mapShots = "Fog";
+            r.mapName = "Override";
+            r.fogOverride = true;
+            r.fogSpot = "/";
+            r.classes = {-1, 9, 0, 1, 2, 3};
+        },
+        [](MissionRecord& r) {
+            r = MissionRecord();
+            r.fogOverride = true;
+            r.precipitation = Precipitation::Snow;
+            r.coop = r.solo = r.demoRequired = true;
+        },
+    };
+    for (const std::string& text : texts)
+        for (const Edit& edit : edits)
+            saveEdited(text, edit);
+}
+
+TEST(MissionScaling, EightTimesTheInputTakesAtMostSixteenTimesTheTime) {
+    expectLinearTime(
+        [](std::size_t bytes) {
+            std::string text = readData("full.mis");
+            while (text.size() < bytes)
+                text += "\t\t<Object Id = \"1\" At = \"2 3\"/>\r\n";
+            return text + "<Name/>";
+        },
+        [](const std::string& text) {
+            MissionRecord record = loadMission(text);
+            record.name = "edited";
+            record.fogOverride = true;
+            return saveMission(record, text);
+        });
 }
 
 } // namespace
