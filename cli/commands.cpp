@@ -2,6 +2,7 @@
 
 #include "cli/escape.h"
 #include "cli/report.h"
+#include "cli/shownvalue.h"
 #include "document/document.h"
 #include "document/fields.h"
 #include "formats/codec.h"
@@ -47,8 +48,14 @@ void applyAssignments(Document& document, const std::vector<Assignment>& assignm
 }
 
 void printPlain(const Document& document, std::ostream& out) {
-    for (const Field& field : fieldsOf(document.kind()))
-        out << field.key << '=' << escapeValue(cp932ToUtf8(field.get(document))) << '\n';
+    for (const Field& field : fieldsOf(document.kind())) {
+        out << field.key << '=';
+        if (field.view)
+            writeShownValue(out, field.view(document));
+        else
+            writeShownValue(out, field.get(document));
+        out << '\n';
+    }
 }
 
 void printJson(const Document& document, std::ostream& out) {

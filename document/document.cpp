@@ -17,15 +17,22 @@ bool sameTime(const std::timespec& a, const std::timespec& b) {
     return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
 }
 
-} // namespace
-
-Document::Document(Kind kind) : kind_(kind) {
-    saved_ = output();
+std::size_t fingerprint(std::string_view bytes) {
+    return std::hash<std::string_view>{}(bytes);
 }
 
-Document Document::fromBytes(Kind kind, std::string_view bytes) {
+} // namespace
+
+Document::Document(Kind kind) : kind_(kind) {}
+
+void Document::keepSavedState() {
+    if (!saved_)
+        saved_ = fingerprint(output());
+}
+
+Document Document::fromBytes(Kind kind, std::string bytes) {
     Document document(kind);
-    std::string text = normalizeLineBreaks(bytes);
+    std::string text = normalizeLineBreaks(std::move(bytes));
     switch (kind) {
     case Kind::Actor:
         document.actor_ = loadActor(text);
@@ -38,7 +45,6 @@ Document Document::fromBytes(Kind kind, std::string_view bytes) {
         document.missionText_ = std::move(text);
         break;
     }
-    document.saved_ = document.output();
     return document;
 }
 
@@ -46,11 +52,12 @@ Document Document::open(Kind kind, const std::string& path) {
     // The time is taken before the bytes: a change in between then shows as a change later.
     struct stat info {};
     const bool known = ::stat(path.c_str(), &info) == 0;
-    const std::string bytes = readFile(path);
-    Document document = fromBytes(kind, bytes);
+    std::string bytes = readFile(path);
+    const std::size_t read = fingerprint(bytes);
+    Document document = fromBytes(kind, std::move(bytes));
     document.path_ = path;
     document.openedPath_ = path;
-    document.disk_.bytes = bytes;
+    document.disk_.bytes = read;
     if (known) {
         document.disk_.size = static_cast<long long>(info.st_size);
         document.disk_.modified = info.st_mtim;
@@ -70,6 +77,7 @@ const Document::Unwritable* Document::unwritable(const Field& field) const {
 }
 
 void Document::setText(const Field& field, std::string_view utf8) {
+    keepSavedState();
     for (auto it = unwritable_.begin(); it != unwritable_.end(); ++it)
         if (it->field == &field) {
             unwritable_.erase(it);
@@ -105,29 +113,40 @@ std::string Document::output() const {
 }
 
 bool Document::modified() const {
-    if (!canSaveAs())
+    // Nothing can have changed before the saved state was kept.
+    if (!canSaveAs() || !saved_)
         return false;
     try {
-        return output() != saved_;
+        return fingerprint(output()) != *saved_;
     } catch (const Error&) {
         return true;
     }
 }
 
 void Document::write(const std::string& path) {
-    const std::string bytes = output();
-    // The mission saver edits the document text itself, as the page's memo is edited in place.
-    if (kind_ == Kind::Mission)
-        missionText_ = bytes;
-    writeFile(path, bytes);
-    saved_ = bytes;
+    keepSavedState();
+    std::string bytes = output();
+    // The mission saver edits the document text itself, as the page's memo is edited in place,
+    // whether or not the file can then be written.
+    const auto takeText = [&] {
+        if (kind_ == Kind::Mission)
+            missionText_ = std::move(bytes);
+    };
+    try {
+        writeFile(path, bytes);
+    } catch (const Error&) {
+        takeText();
+        throw;
+    }
+    saved_ = fingerprint(bytes);
     remember(path, bytes);
+    takeText();
 }
 
 void Document::remember(const std::string& path, const std::string& bytes) {
     struct stat info {};
     disk_ = DiskState{};
-    disk_.bytes = bytes;
+    disk_.bytes = fingerprint(bytes);
     if (::stat(path.c_str(), &info) == 0) {
         disk_.size = static_cast<long long>(info.st_size);
         disk_.modified = info.st_mtim;
@@ -153,7 +172,7 @@ bool Document::changedOnDisk() const {
         sameTime(info.st_mtim, disk_.modified))
         return false;
     try {
-        return readFile(path_) != disk_.bytes;
+        return fingerprint(readFile(path_)) != disk_.bytes;
     } catch (const Error&) {
         return true;
     }

@@ -6,6 +6,7 @@
 #include "formats/missionfile.h"
 
 #include <ctime>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,7 +27,7 @@ public:
     // is made then.
     static Document open(Kind kind, const std::string& path);
     // Loads a file's bytes as read, line breaks not yet normalised; no file is named.
-    static Document fromBytes(Kind kind, std::string_view bytes);
+    static Document fromBytes(Kind kind, std::string bytes);
 
     Kind kind() const { return kind_; }
     // The file Save writes; empty while the page has no file.
@@ -37,11 +38,21 @@ public:
     // Whether Save as works: a mission needs a file to edit.
     bool canSaveAs() const { return hasFile() || kind_ != Kind::Mission; }
 
-    ActorRecord& actor() { return actor_; }
+    // The values. Asking for them to change them first keeps what a save would write before.
+    ActorRecord& actor() {
+        keepSavedState();
+        return actor_;
+    }
     const ActorRecord& actor() const { return actor_; }
-    KitRecord& kit() { return kit_; }
+    KitRecord& kit() {
+        keepSavedState();
+        return kit_;
+    }
     const KitRecord& kit() const { return kit_; }
-    MissionRecord& mission() { return mission_; }
+    MissionRecord& mission() {
+        keepSavedState();
+        return mission_;
+    }
     const MissionRecord& mission() const { return mission_; }
     // The mission's document text, which a save edits.
     const std::string& missionText() const { return missionText_; }
@@ -78,16 +89,19 @@ private:
         std::string held;    // the value the field held when it was typed
         std::string badChar; // UTF-8
     };
-    // What was last read from or written to the file.
+    // What was last read from or written to the file; the bytes by their fingerprint.
     struct DiskState {
         long long size = -1;
         std::timespec modified{};
-        std::string bytes;
+        std::size_t bytes = 0;
     };
 
     void write(const std::string& path);
     const Unwritable* unwritable(const Field& field) const;
     void remember(const std::string& path, const std::string& bytes);
+    // What a save writes is kept only once something may change, so that a document that is
+    // only read (as by dorva-cli show) never builds its output.
+    void keepSavedState();
 
     Kind kind_;
     std::string path_;
@@ -97,7 +111,8 @@ private:
     MissionRecord mission_;
     std::string missionText_;
     std::vector<Unwritable> unwritable_;
-    std::string saved_; // output() right after the last open or save
+    // The fingerprint of output() right after the last open or save; none until kept.
+    std::optional<std::size_t> saved_;
     DiskState disk_;
 };
 

@@ -303,6 +303,7 @@ std::vector<Field> missionFields() {
             d.mission().briefingText = normalizeLineBreaks(v);
         });
     briefing.type = FieldType::Memo;
+    briefing.view = [](const Document& d) { return std::string_view(d.mission().briefingText); };
     fields.push_back(std::move(briefing));
     return fields;
 }

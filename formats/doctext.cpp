@@ -35,6 +35,12 @@ bool hasOnlyCrLf(std::string_view bytes) {
 
 } // namespace
 
+std::string normalizeLineBreaks(std::string&& bytes) {
+    if (hasOnlyCrLf(bytes))
+        return std::move(bytes);
+    return normalizeLineBreaks(std::string_view(bytes));
+}
+
 std::string normalizeLineBreaks(std::string_view bytes) {
     if (hasOnlyCrLf(bytes))
         return std::string(bytes);

@@ -41,5 +41,7 @@ private:
 // Turns every line break form into CR LF. A text that has only CR LF pairs comes back as it is,
 // after one quick check.
 std::string normalizeLineBreaks(std::string_view bytes);
+// The same, taking over the bytes, which come back as they are when they need no change.
+std::string normalizeLineBreaks(std::string&& bytes);
 
 } // namespace dorva

@@ -1,10 +1,13 @@
 #include "cli/escape.h"
+#include "cli/shownvalue.h"
+#include "formats/codec.h"
 #include "runcli.h"
 #include "testfiles.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,6 +22,23 @@ TEST(CliEscape, RoundTripsEveryByteSequence) {
     EXPECT_EQ(escapeValue("a\\b\r\nc"), "a\\\\b\\r\\nc");
     for (const char* bad : {"\\", "a\\t", "\\x41", "end\\"})
         EXPECT_FALSE(unescapeValue(bad).has_value()) << bad;
+}
+
+// A long value goes out in pieces; cutting it never splits a double-byte character, also where
+// one stands across where a piece would end.
+TEST(CliEscape, LongValuesComeOutAsWholeValuesDo) {
+    for (const std::size_t lead : {32767u, 32766u, 40000u}) {
+        std::string value(lead, 'A');
+        for (int i = 0; value.size() < 200000; ++i) {
+            value += "\x83\x65\x83\x58\x83\x67"; // double-byte characters, trail bytes in ASCII
+            value += i % 97 == 0 ? "\r\n" : i % 89 == 0 ? "\\ " : "@";
+            if (i % 11 == 0)
+                value += "\x81"; // a lone first byte
+        }
+        std::ostringstream out;
+        writeShownValue(out, value);
+        EXPECT_TRUE(out.str() == escapeValue(cp932ToUtf8(value))) << lead;
+    }
 }
 
 // An output that is no regular file is refused, and stays what it was.
