@@ -498,6 +498,8 @@ TEST(MissionOneScan, SavesAndLoadsAsTheStepByStepVersion) {
         "</Name><Name>x<Coop>1</Coop><Coop>0</Coop></Name><Rain>1</Rain><Rain>0</Rain>",
         "<Environment><Wind>3</Environment></Wind><FogOverride/>" + fogDefault,
         "<Rain><Snow></Snow></Rain><Weather><WeatherIndex>1</WeatherIndex></Weather>",
+        // Look-alikes: a longer name, a name cut short, the fog element's name run on.
+        "<Names>a</Names><Nam>b</Nam></Name ><FogOverrideX Near = \"1\"/><Wind>2</Wind>",
     };
     for (const char* name : {"full.mis", "full.expected.mis", "sparse.mis", "sparse.expected.mis",
                              "decoy.mis", "decoy.expected.mis"})
