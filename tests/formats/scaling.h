@@ -10,8 +10,9 @@
 namespace dorva {
 
 // Guards that loading and saving take time in step with the input: eight times the input may
-// take at most sixteen times as long. Counts processor time of this process only, so that other
-// work on the machine does not count, and keeps the best of three runs.
+// take at most thirty-two times as long, half of what quadratic work would take. The margin is
+// wide because the large input no longer fits the processor's caches, and a busy machine shares
+// them. Counts processor time of this process only and keeps the best of three runs.
 inline void expectLinearTime(const std::function<std::string(std::size_t bytes)>& makeInput,
                              const std::function<std::string(const std::string&)>& loadAndSave) {
     const std::string smallText = makeInput(512 * 1024);
@@ -29,7 +30,7 @@ inline void expectLinearTime(const std::function<std::string(std::size_t bytes)>
         small = std::min(small, seconds(smallText));
         large = std::min(large, seconds(largeText));
     }
-    EXPECT_LT(large, 16 * small) << small << " s vs " << large << " s";
+    EXPECT_LT(large, 32 * small) << small << " s vs " << large << " s";
     ::testing::Test::RecordProperty("seconds",
                                     std::to_string(small) + " vs " + std::to_string(large));
 }

@@ -538,7 +538,7 @@ TEST(MissionOneScan, SavesAndLoadsAsTheStepByStepVersion) {
             saveEdited(text, edit);
 }
 
-TEST(MissionScaling, EightTimesTheInputTakesAtMostSixteenTimesTheTime) {
+TEST(MissionScaling, EightTimesTheInputTakesFarLessThanQuadraticTime) {
     expectLinearTime(
         [](std::size_t bytes) {
             std::string text = readData("full.mis");
