@@ -2,6 +2,7 @@
 
 #include "controls/briefingdialog.h"
 #include "controls/colorbutton.h"
+#include "controls/editablelist.h"
 #include "controls/edithex.h"
 #include "document/document.h"
 #include "document/fields.h"
@@ -55,7 +56,8 @@ MissionPage::MissionPage(Document& document, Dialogs& dialogs, QWidget* parent)
     : DocumentPage('m',
                    {QStringLiteral("Mission File(*.mis)|*.mis"),
                     QStringLiteral("Mission File(*.mis)|*.mis")},
-                   document, dialogs, parent) {
+                   document, dialogs, parent),
+      listCompleter_(makeSharedListCompleter(this)) {
     buildMapProperties();
     buildBriefing();
     buildMissionProperties();
@@ -267,7 +269,7 @@ void MissionPage::buildMissionProperties() {
 QComboBox* MissionPage::addList(QWidget* group, const QString& name, int x, int y, int width) {
     auto* list = new QComboBox(group);
     list->setObjectName(name);
-    list->setEditable(true);
+    makeEditable(list, listCompleter_);
     list->setInsertPolicy(QComboBox::NoInsert);
     list->setGeometry(x, y, width, 22);
     bindList(list, field(name));

@@ -6,6 +6,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QCompleter;
 class QLineEdit;
 class QRadioButton;
 
@@ -41,6 +42,7 @@ private:
     QColor fogColour() const;
     void chooseFogColour();
 
+    QCompleter* listCompleter_;
     BriefingDialog* briefing_ = nullptr;
     std::vector<QLineEdit*> fogFields_;
     std::vector<QLineEdit*> colourFields_;

@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <map>
+#include <tuple>
 
 using namespace dorva;
 using namespace pagetesting;
@@ -484,6 +485,25 @@ TEST_F(MissionPageTest, ListValuesWithoutEntryAreKept) {
     for (const char* name : {"Edit07m", "Edit24m", "Edit26m"})
         EXPECT_EQ(list(name)->count(), 4) << name;
     EXPECT_EQ(list("Edit24m")->currentText(), "Sniper");
+}
+
+TEST_F(MissionPageTest, TypingInAListCompletesFromThatListsEntries) {
+    showActive();
+    load(page, cp932(kSample));
+    // The lists share one completer; each must complete from its own entries, in any order.
+    const std::vector<std::tuple<const char*, const char*, const char*>> typed = {
+        {"Edit07m", "me", "Medium"},
+        {"Edit21m", "sn", "Sniper"},
+        {"Edit13m", "fo", "foggy"},
+        {"Edit07m", "LA", "Large"},
+        {"Edit26m", "su", "Support"}};
+    for (const auto& [name, text, entry] : typed) {
+        retype(list(name), text);
+        EXPECT_EQ(list(name)->currentText(), entry) << name << " " << text;
+    }
+    // The saver leaves Map Size and Weather as they stand in the file.
+    EXPECT_EQ(output(page),
+              cp932(replaced(kSample, {{"<Class0>0", "<Class0>2"}, {"<Class5>0", "<Class5>3"}})));
 }
 
 TEST_F(MissionPageTest, CharacterWithoutCodeGivesAnErrorNamingTheField) {
