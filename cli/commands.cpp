@@ -93,7 +93,7 @@ ExitCode showFile(const std::string& file, const std::string& kindOption, bool j
         return reportUsage(io, e);
     }
     try {
-        const Document document = Document::open(kind, file);
+        const Document document = Document::open(kind, file, Document::Tracking::None);
         if (json)
             printJson(document, io.out);
         else
@@ -118,7 +118,7 @@ ExitCode setValues(const std::string& file, const std::string& output,
     }
     std::optional<Document> document;
     try {
-        document = Document::open(kind, file);
+        document = Document::open(kind, file, Document::Tracking::None);
     } catch (const Error& e) {
         reportError(io, file, e);
         return ExitCode::Failure;
@@ -158,7 +158,7 @@ ExitCode checkFiles(const std::vector<std::string>& files, const std::string& ki
     ExitCode result = ExitCode::Success;
     for (std::size_t i = 0; i < files.size(); ++i) {
         try {
-            Document::open(kinds[i], files[i]);
+            Document::open(kinds[i], files[i], Document::Tracking::None);
         } catch (const Error& e) {
             reportError(io, files[i], e);
             result = ExitCode::Failure;

@@ -42,7 +42,7 @@ ExitCode printTable(const std::vector<std::string>& files, const std::string& ki
     ExitCode result = ExitCode::Success;
     for (const std::string& file : files) {
         try {
-            const Document document = Document::open(kind, file);
+            const Document document = Document::open(kind, file, Document::Tracking::None);
             std::vector<std::string> row = {file};
             for (const Field& field : fieldsOf(kind))
                 row.push_back(cp932ToUtf8(field.get(document)));

@@ -26,7 +26,7 @@ std::size_t fingerprint(std::string_view bytes) {
 Document::Document(Kind kind) : kind_(kind) {}
 
 void Document::keepSavedState() {
-    if (!saved_)
+    if (tracking_ == Tracking::Changes && !saved_)
         saved_ = fingerprint(output());
 }
 
@@ -48,13 +48,14 @@ Document Document::fromBytes(Kind kind, std::string bytes) {
     return document;
 }
 
-Document Document::open(Kind kind, const std::string& path) {
+Document Document::open(Kind kind, const std::string& path, Tracking tracking) {
     // The time is taken before the bytes: a change in between then shows as a change later.
     struct stat info {};
     const bool known = ::stat(path.c_str(), &info) == 0;
     std::string bytes = readFile(path);
-    const std::size_t read = fingerprint(bytes);
+    const std::size_t read = tracking == Tracking::Changes ? fingerprint(bytes) : 0;
     Document document = fromBytes(kind, std::move(bytes));
+    document.tracking_ = tracking;
     document.path_ = path;
     document.openedPath_ = path;
     document.disk_.bytes = read;
@@ -113,8 +114,12 @@ std::string Document::output() const {
 }
 
 bool Document::modified() const {
+    if (!canSaveAs())
+        return false;
+    if (tracking_ == Tracking::None)
+        return true;
     // Nothing can have changed before the saved state was kept.
-    if (!canSaveAs() || !saved_)
+    if (!saved_)
         return false;
     try {
         return fingerprint(output()) != *saved_;
@@ -138,7 +143,8 @@ void Document::write(const std::string& path) {
         takeText();
         throw;
     }
-    saved_ = fingerprint(bytes);
+    if (tracking_ == Tracking::Changes)
+        saved_ = fingerprint(bytes);
     remember(path, bytes);
     takeText();
 }
@@ -146,7 +152,8 @@ void Document::write(const std::string& path) {
 void Document::remember(const std::string& path, const std::string& bytes) {
     struct stat info {};
     disk_ = DiskState{};
-    disk_.bytes = fingerprint(bytes);
+    if (tracking_ == Tracking::Changes)
+        disk_.bytes = fingerprint(bytes);
     if (::stat(path.c_str(), &info) == 0) {
         disk_.size = static_cast<long long>(info.st_size);
         disk_.modified = info.st_mtim;
@@ -171,6 +178,8 @@ bool Document::changedOnDisk() const {
     if (static_cast<long long>(info.st_size) == disk_.size &&
         sameTime(info.st_mtim, disk_.modified))
         return false;
+    if (tracking_ == Tracking::None)
+        return true;
     try {
         return fingerprint(readFile(path_)) != disk_.bytes;
     } catch (const Error&) {

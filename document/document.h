@@ -20,12 +20,17 @@ struct Field;
 // are the file system's bytes. Values are code page 932 bytes.
 class Document {
 public:
+    // Whether the document keeps what it would have saved after its last open or save, and
+    // what the file held, to tell unsaved changes and changes on disk. A command that opens,
+    // edits and saves once needs neither, and spares a whole extra save and the fingerprints.
+    enum class Tracking { Changes, None };
+
     // A fresh page, as before any file is opened.
     explicit Document(Kind kind);
 
     // Reads and loads the file at path. Throws Error when it cannot be read or loaded; nothing
     // is made then.
-    static Document open(Kind kind, const std::string& path);
+    static Document open(Kind kind, const std::string& path, Tracking tracking = Tracking::Changes);
     // Loads a file's bytes as read, line breaks not yet normalised; no file is named.
     static Document fromBytes(Kind kind, std::string bytes);
 
@@ -70,7 +75,8 @@ public:
     // page 932 cannot hold. Changes nothing.
     std::string output() const;
     // Whether a save would write something else than it would have right after the last open
-    // or save. A mission without a file is never modified: it cannot be saved.
+    // or save. A mission without a file is never modified: it cannot be saved. Without
+    // tracking, a document that may be saved counts as modified.
     bool modified() const;
 
     // Writes output() to path(). Throws Error; the document keeps its file and state then.
@@ -79,7 +85,8 @@ public:
     void saveAs(const std::string& path);
 
     // Whether the file on disk no longer holds what was last read from or written to it:
-    // changed, replaced or deleted since. False while the document has no file.
+    // changed, replaced or deleted since. False while the document has no file. Without
+    // tracking, only the file's size and time tell.
     bool changedOnDisk() const;
 
 private:
@@ -104,6 +111,7 @@ private:
     void keepSavedState();
 
     Kind kind_;
+    Tracking tracking_ = Tracking::Changes;
     std::string path_;
     std::string openedPath_;
     ActorRecord actor_;

@@ -80,6 +80,26 @@ TEST(Document, ModifiedFollowsWhatASaveWouldWrite) {
     EXPECT_FALSE(fresh.modified());
 }
 
+// A one-shot command's document keeps no saved state, yet saves exactly what a tracked one does.
+TEST(Document, WithoutTrackingSavesTheSameAndCountsAsModified) {
+    const TempFolder dir;
+    writeFile(dir.path("m.mis"), kMission);
+    const Field& name = fieldOf(Kind::Mission, "Name");
+    Document tracked = Document::open(Kind::Mission, dir.path("m.mis"));
+    Document untracked = Document::open(Kind::Mission, dir.path("m.mis"), Document::Tracking::None);
+    EXPECT_TRUE(untracked.modified());
+    for (Document* document : {&tracked, &untracked})
+        document->setText(name, "New");
+    untracked.saveAs(dir.path("u.mis"));
+    EXPECT_EQ(readFile(dir.path("u.mis")), tracked.output());
+    EXPECT_TRUE(untracked.modified());
+
+    // Only the file's size and time tell a change on disk.
+    EXPECT_FALSE(untracked.changedOnDisk());
+    writeFile(dir.path("u.mis"), kMission);
+    EXPECT_TRUE(untracked.changedOnDisk());
+}
+
 TEST(Document, TextCodePage932CannotHoldStopsTheSaveNamingTheField) {
     const TempFolder dir;
     Document actor(Kind::Actor);
