@@ -39,17 +39,9 @@ std::uint32_t next(std::uint32_t& choice) {
 // tag, say, which the text behind the value may complete) and changes the other fields, all as
 // the input chooses.
 void edit(MissionRecord& r, const std::string& text, std::uint32_t choice) {
-    std::vector<std::string*> fields = {&r.environment,   &r.mapShots,
-                                        &r.mapName,       &r.recommendedGameTypes,
-                                        &r.weather,       &r.wind,
-                                        &r.fogNear,       &r.fogFar,
-                                        &r.fogSpot,       &r.fogRed,
-                                        &r.fogGreen,      &r.fogBlue,
-                                        &r.briefingImage, &r.briefingCycleImage,
-                                        &r.locationText,  &r.dateText,
-                                        &r.timeText,      &r.briefingWaveFile,
-                                        &r.name,          &r.combatPoints,
-                                        &r.heroFile,      &r.briefingText};
+    std::vector<std::string*> fields;
+    for (const auto field : missionoracle::textFields())
+        fields.push_back(&(r.*field));
     std::vector<std::string> values;
     for (const std::string* field : fields)
         values.push_back(*field);

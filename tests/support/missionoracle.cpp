@@ -309,20 +309,27 @@ std::string saveMission(const MissionRecord& record, std::string_view text) {
     return out;
 }
 
+const std::vector<std::string MissionRecord::*>& textFields() {
+    using M = MissionRecord;
+    static const std::vector<std::string M::*> fields = {
+        &M::environment,   &M::mapShots,
+        &M::mapName,       &M::recommendedGameTypes,
+        &M::weather,       &M::wind,
+        &M::fogNear,       &M::fogFar,
+        &M::fogSpot,       &M::fogRed,
+        &M::fogGreen,      &M::fogBlue,
+        &M::briefingImage, &M::briefingCycleImage,
+        &M::locationText,  &M::dateText,
+        &M::timeText,      &M::briefingWaveFile,
+        &M::name,          &M::combatPoints,
+        &M::heroFile,      &M::briefingText};
+    return fields;
+}
+
 std::string describe(const MissionRecord& r) {
     std::string text;
-    for (const std::string* s : {&r.environment,   &r.mapShots,
-                                 &r.mapName,       &r.recommendedGameTypes,
-                                 &r.weather,       &r.wind,
-                                 &r.fogNear,       &r.fogFar,
-                                 &r.fogSpot,       &r.fogRed,
-                                 &r.fogGreen,      &r.fogBlue,
-                                 &r.briefingImage, &r.briefingCycleImage,
-                                 &r.locationText,  &r.dateText,
-                                 &r.timeText,      &r.briefingWaveFile,
-                                 &r.name,          &r.combatPoints,
-                                 &r.heroFile,      &r.briefingText})
-        text += *s + "\n";
+    for (const auto field : textFields())
+        text += r.*field + "\n";
     for (const bool b :
          {r.fogOverride, r.demoRequired, r.demoRecommend, r.antitankRequired, r.antitankRecommend,
           r.singlePlayer, r.coop, r.team, r.solo, r.requiresUnlocking, r.gameTypes})

@@ -4,6 +4,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // The mission loader and saver done step by step: every step searches the whole text as the
 // previous step left it and edits it in place. Slow, but plainly right; the product's one-scan
@@ -12,6 +13,9 @@ namespace missionoracle {
 
 dorva::MissionRecord loadMission(std::string_view text);
 std::string saveMission(const dorva::MissionRecord& record, std::string_view text);
+
+// Every text field of the record, fog values and the briefing included.
+const std::vector<std::string dorva::MissionRecord::*>& textFields();
 
 // Every value of the record, one a line, so that two records compare as texts.
 std::string describe(const dorva::MissionRecord& record);
