@@ -1,6 +1,7 @@
 #include "cli/help.h"
 
 #include "document/fields.h"
+#include "formats/fieldrules.h"
 
 #include <vector>
 
@@ -50,32 +51,64 @@ std::string joined(const std::vector<std::string>& items, const std::string& sep
     return text;
 }
 
+// Keys that share a value, in the order the values first appear.
+template <class Value> class KeyGroups {
+public:
+    void add(const std::string& key, const Value& value) {
+        auto it = groups_.begin();
+        while (it != groups_.end() && it->second != value)
+            ++it;
+        if (it == groups_.end())
+            groups_.push_back({{key}, value});
+        else
+            it->first.push_back(key);
+    }
+    const std::vector<std::pair<std::vector<std::string>, Value>>& groups() const {
+        return groups_;
+    }
+
+private:
+    std::vector<std::pair<std::vector<std::string>, Value>> groups_;
+};
+
+std::string repairText(const LeaveRepair& repair) {
+    std::string text = "empty gives " + std::string(repair.empty);
+    if (repair.limit)
+        text +=
+            ", above " + std::to_string(*repair.limit) + " gives " + std::to_string(*repair.limit);
+    return text;
+}
+
+// Lines of help, one per repair: "Weapon, Stamina, Stealth, Leadership: empty gives 1, above
+// 255 gives 255".
+std::vector<std::string> repairHelp() {
+    KeyGroups<std::string> repairs;
+    for (const Kind kind : {Kind::Actor, Kind::Kit, Kind::Mission})
+        for (const Field& field : fieldsOf(kind))
+            if (field.repair)
+                repairs.add(field.key, repairText(*field.repair));
+    std::vector<std::string> help;
+    for (const auto& [keys, rule] : repairs.groups())
+        help.push_back(joined(keys, ", ", ", ") + ": " + rule);
+    return help;
+}
+
 // "ArmorLevel 0-3 (None, Light, Medium, Heavy)" for each list, lists with the same entries
 // named together.
 std::string listHelp() {
-    std::vector<std::pair<std::vector<std::string>, const Field*>> lists;
+    KeyGroups<std::vector<std::string>> lists;
     std::vector<std::string> choices;
     for (const Kind kind : {Kind::Actor, Kind::Kit, Kind::Mission})
         for (const Field& field : fieldsOf(kind)) {
-            if (field.type == FieldType::TextList) {
+            if (field.type == FieldType::TextList)
                 choices.push_back(field.key + " takes " + joined(field.entries, ", ", " or "));
-                continue;
-            }
-            if (field.type != FieldType::IndexList)
-                continue;
-            auto it = lists.begin();
-            while (it != lists.end() && it->second->entries != field.entries)
-                ++it;
-            if (it == lists.end())
-                lists.push_back({{field.key}, &field});
-            else
-                it->first.push_back(field.key);
+            else if (field.type == FieldType::IndexList)
+                lists.add(field.key, field.entries);
         }
     std::vector<std::string> items;
-    for (const auto& [keys, field] : lists)
-        items.push_back(joined(keys, ", ", ", ") + " 0-" +
-                        std::to_string(field->entries.size() - 1) + " (" +
-                        joined(field->entries, ", ", ", ") + ")");
+    for (const auto& [keys, entries] : lists.groups())
+        items.push_back(joined(keys, ", ", ", ") + " 0-" + std::to_string(entries.size() - 1) +
+                        " (" + joined(entries, ", ", ", ") + ")");
     return "Lists take the entry index: " + joined(items, "; ", "; ") + ". " +
            joined(choices, ". ", ". ") + ".";
 }

@@ -10,6 +10,8 @@ int main(int argc, char** argv) {
     using namespace dorva;
     const std::string allKeys =
         keyListHelp(Kind::Actor) + keyListHelp(Kind::Kit) + keyListHelp(Kind::Mission);
+    const std::string values = valueHelp();
+    const std::string tables = tableHelp();
     const std::string kindHelp =
         "The kind follows the extension (.atr, .kit, .mis in any letter case) unless --kind "
         "names it.";
@@ -20,7 +22,7 @@ int main(int argc, char** argv) {
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("dorva-cli ") + kVersion);
     app.footer("Exit codes: 0 success, 1 a load, value, table or write error, 2 a usage error.\n" +
-               kindHelp + "\n\n" + valueHelp() + "\n" + tableHelp() + "\nKeys:\n" + allKeys);
+               kindHelp + "\n\n" + values + "\n" + tables + "\nKeys:\n" + allKeys);
 
     std::string file;
     std::string output;
@@ -35,7 +37,7 @@ int main(int argc, char** argv) {
     show->add_flag("--json", json, "Print one JSON object of strings instead");
     show->add_option("--kind", kind, "actor, kit or mission");
     show->add_option("FILE", file, "The file to show")->required();
-    show->footer(kindHelp + "\n\n" + valueHelp() + "\nKeys:\n" + allKeys);
+    show->footer(kindHelp + "\n\n" + values + "\nKeys:\n" + allKeys);
 
     CLI::App* set = app.add_subcommand(
         "set", "Open FILE, apply KEY=VALUE in the order given and save it as the editor does");
@@ -43,7 +45,7 @@ int main(int argc, char** argv) {
     set->add_option("--kind", kind, "actor, kit or mission");
     set->add_option("FILE", file, "The file to edit")->required();
     set->add_option("KEY=VALUE", assignments, "Values to put into the fields");
-    set->footer("Nothing is written when any value fails. " + kindHelp + "\n\n" + valueHelp() +
+    set->footer("Nothing is written when any value fails. " + kindHelp + "\n\n" + values +
                 "\nKeys:\n" + allKeys);
 
     CLI::App* create =
@@ -51,7 +53,7 @@ int main(int argc, char** argv) {
     create->add_option("KIND", kind, "actor or kit (a mission needs an existing file)")->required();
     create->add_option("-o,--output", output, "The file to write")->required();
     create->add_option("KEY=VALUE", assignments, "Values to put into the fields");
-    create->footer(valueHelp() + "\nKeys:\n" + keyListHelp(Kind::Actor) + keyListHelp(Kind::Kit));
+    create->footer(values + "\nKeys:\n" + keyListHelp(Kind::Actor) + keyListHelp(Kind::Kit));
 
     CLI::App* check =
         app.add_subcommand("check", "Open every FILE and report each one that fails to load");
@@ -64,7 +66,7 @@ int main(int argc, char** argv) {
                  "per key");
     table->add_option("--kind", kind, "actor, kit or mission");
     table->add_option("FILE", files, "The files, all of one kind")->required();
-    table->footer(kindHelp + "\n\n" + tableHelp() + "\nKeys:\n" + allKeys);
+    table->footer(kindHelp + "\n\n" + tables + "\nKeys:\n" + allKeys);
 
     CLI::App* apply = app.add_subcommand(
         "apply", "Put the values of a CSV table as table prints it into the files it names, "
@@ -73,7 +75,7 @@ int main(int argc, char** argv) {
                     "Print FILE: KEY: old -> new for each value that would change; write nothing");
     apply->add_option("--kind", kind, "actor, kit or mission");
     apply->add_option("TABLE", file, "The table: CSV in UTF-8")->required();
-    apply->footer(kindHelp + "\n\n" + tableHelp() + "\n" + valueHelp() + "\nKeys:\n" + allKeys);
+    apply->footer(kindHelp + "\n\n" + tables + "\n" + values + "\nKeys:\n" + allKeys);
 
     try {
         app.parse(argc, argv);

@@ -2,9 +2,9 @@
 
 #include "cli/csv.h"
 #include "cli/report.h"
+#include "cli/tablecheck.h"
 #include "document/document.h"
 #include "document/fields.h"
-#include "formats/codec.h"
 
 namespace dorva {
 
@@ -44,8 +44,8 @@ ExitCode printTable(const std::vector<std::string>& files, const std::string& ki
         try {
             const Document document = Document::open(kind, file, Document::Tracking::None);
             std::vector<std::string> row = {file};
-            for (const Field& field : fieldsOf(kind))
-                row.push_back(cp932ToUtf8(field.get(document)));
+            const std::vector<std::string> values = shownValues(document);
+            row.insert(row.end(), values.begin(), values.end());
             io.out << csvRow(row);
         } catch (const Error& e) {
             reportError(io, file, e);

@@ -21,22 +21,16 @@ struct Column {
     std::size_t index = 0;        // the field's place in fieldsOf
 };
 
-std::vector<std::string> shownValues(const Document& document) {
-    std::vector<std::string> values;
-    for (const Field& field : fieldsOf(document.kind()))
-        values.push_back(cp932ToUtf8(field.get(document)));
-    return values;
-}
-
 // What show prints differently for the file once it is saved: the saved bytes are read again,
 // so a value a save does not write is no change. Nothing when a save would write the bytes it
 // would have written unedited.
 std::vector<ValueChange> changesOf(const Document& document,
                                    const std::vector<std::string>& before) {
-    if (!document.modified())
+    const std::optional<std::string> saved = document.changedOutput();
+    if (!saved)
         return {};
     const std::vector<std::string> after =
-        shownValues(Document::fromBytes(document.kind(), document.output()));
+        shownValues(Document::fromBytes(document.kind(), *saved));
     const std::vector<Field>& fields = fieldsOf(document.kind());
     std::vector<ValueChange> changes;
     for (std::size_t i = 0; i < fields.size(); ++i)
@@ -209,6 +203,13 @@ private:
 };
 
 } // namespace
+
+std::vector<std::string> shownValues(const Document& document) {
+    std::vector<std::string> values;
+    for (const Field& field : fieldsOf(document.kind()))
+        values.push_back(cp932ToUtf8(field.get(document)));
+    return values;
+}
 
 TableCheck checkTable(const std::vector<CsvRecord>& records, const std::string& folder,
                       std::optional<Kind> kindOption) {

@@ -41,6 +41,9 @@ struct TableCheck {
     std::vector<Refusal> refusals;
 };
 
+// The document's values in key order, in UTF-8, as show prints them without its escapes.
+std::vector<std::string> shownValues(const Document& document);
+
 // Reads a table whose first record names the columns: File, then keys in any order. Opens the
 // file of each row (relative to folder unless absolute; folder is empty or ends in "/") and puts
 // into it, in column order and by set's rules, every cell that differs from what the file

@@ -114,18 +114,21 @@ std::string Document::output() const {
 }
 
 bool Document::modified() const {
-    if (!canSaveAs())
-        return false;
-    if (tracking_ == Tracking::None)
-        return true;
-    // Nothing can have changed before the saved state was kept.
-    if (!saved_)
-        return false;
     try {
-        return fingerprint(output()) != *saved_;
+        return changedOutput().has_value();
     } catch (const Error&) {
         return true;
     }
+}
+
+std::optional<std::string> Document::changedOutput() const {
+    // Nothing can have changed before the saved state was kept.
+    if (!canSaveAs() || (tracking_ == Tracking::Changes && !saved_))
+        return std::nullopt;
+    std::string bytes = output();
+    if (tracking_ == Tracking::Changes && fingerprint(bytes) == *saved_)
+        return std::nullopt;
+    return bytes;
 }
 
 void Document::write(const std::string& path) {

@@ -59,8 +59,6 @@ public:
         return mission_;
     }
     const MissionRecord& mission() const { return mission_; }
-    // The mission's document text, which a save edits.
-    const std::string& missionText() const { return missionText_; }
 
     // Puts typed text (UTF-8) into a field. Text that code page 932 cannot hold leaves the
     // value as it was and stops every save until the field holds text it can; text() gives
@@ -78,6 +76,9 @@ public:
     // or save. A mission without a file is never modified: it cannot be saved. Without
     // tracking, a document that may be saved counts as modified.
     bool modified() const;
+    // What a save would write now when the document is modified, else nothing: modified() and
+    // output() in one build. Throws Error as output() does.
+    std::optional<std::string> changedOutput() const;
 
     // Writes output() to path(). Throws Error; the document keeps its file and state then.
     void save();

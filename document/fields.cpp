@@ -312,14 +312,6 @@ bool isFlag(const std::string& value) {
     return value == "0" || value == "1";
 }
 
-std::string repairText(const LeaveRepair& repair) {
-    std::string text = "empty gives " + std::string(repair.empty);
-    if (repair.limit)
-        text +=
-            ", above " + std::to_string(*repair.limit) + " gives " + std::to_string(*repair.limit);
-    return text;
-}
-
 } // namespace
 
 const std::vector<Field>& fieldsOf(Kind kind) {
@@ -397,28 +389,6 @@ void enterValue(Document& document, const Field& field, const std::string& value
         break;
     }
     field.set(document, value);
-}
-
-std::vector<std::string> repairHelp() {
-    // Fields with the same repair share a line, in the order they first appear.
-    std::vector<std::pair<std::string, std::string>> lines;
-    for (const Kind kind : {Kind::Actor, Kind::Kit, Kind::Mission})
-        for (const Field& field : fieldsOf(kind)) {
-            if (!field.repair)
-                continue;
-            const std::string rule = repairText(*field.repair);
-            auto it = lines.begin();
-            while (it != lines.end() && it->second != rule)
-                ++it;
-            if (it == lines.end())
-                lines.emplace_back(field.key, rule);
-            else
-                it->first += ", " + field.key;
-        }
-    std::vector<std::string> help;
-    for (const auto& [keys, rule] : lines)
-        help.push_back(keys + ": " + rule);
-    return help;
 }
 
 } // namespace dorva

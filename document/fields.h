@@ -64,8 +64,4 @@ std::string fieldLabel(const Field& field);
 // Throws Error for a value the field cannot take.
 void enterValue(Document& document, const Field& field, const std::string& value);
 
-// Lines of help, one per repair: "Weapon, Stamina, Stealth, Leadership: empty gives 1, above
-// 255 gives 255".
-std::vector<std::string> repairHelp();
-
 } // namespace dorva

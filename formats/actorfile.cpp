@@ -1,6 +1,7 @@
 #include "formats/actorfile.h"
 
 #include "formats/codec.h"
+#include "formats/cp932bytes.h"
 #include "formats/doctext.h"
 #include "formats/error.h"
 #include "formats/fieldrules.h"
@@ -74,16 +75,11 @@ std::string elementLine(ActorElement e, std::string_view value) {
     return "\t" + openTag(name) + std::string(value) + closeTag(name);
 }
 
-// Leading byte of a two-byte character of code page 932.
-bool isLeadByte(unsigned char b) {
-    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-}
-
 // The armour level is the one character right after the opening tag; the closing tag is not
 // looked at. Throws Error naming that character when it is not a decimal digit.
 std::string armorDigit(std::string_view text, std::size_t valueStart) {
     std::size_t length = valueStart < text.size() ? 1 : 0;
-    if (length == 1 && isLeadByte(static_cast<unsigned char>(text[valueStart])) &&
+    if (length == 1 && cp932::isLeadByte(static_cast<unsigned char>(text[valueStart])) &&
         valueStart + 1 < text.size())
         length = 2;
     const std::string character(text.substr(valueStart, length));

@@ -54,10 +54,10 @@ const char* actorElementName(ActorElement e);
 
 // The class list and the armour list of the Actor page.
 inline constexpr std::array<const char*, 4> kActorClasses = {"demolitions", "rifleman", "sniper",
-                                                            "support"};
+                                                             "support"};
 inline constexpr std::array<const char*, 4> kArmorLevels = {"None", "Light", "Medium", "Heavy"};
 inline constexpr std::array<const char*, 4> kKitPathSuggestions = {"rifleman", "heavy-weapons",
-                                                                  "demolitions", "sniper"};
+                                                                   "demolitions", "sniper"};
 
 // The Actor page's values as bytes (code page 932).
 //  - ClassName: the class text; a value that is none of the four classes is kept as read.

@@ -33,17 +33,8 @@ bool hasOnlyCrLf(std::string_view bytes) {
     return true;
 }
 
-} // namespace
-
-std::string normalizeLineBreaks(std::string&& bytes) {
-    if (hasOnlyCrLf(bytes))
-        return std::move(bytes);
-    return normalizeLineBreaks(std::string_view(bytes));
-}
-
-std::string normalizeLineBreaks(std::string_view bytes) {
-    if (hasOnlyCrLf(bytes))
-        return std::string(bytes);
+// Each lone CR, lone LF and CR LF pair as CR LF, in one pass that copies the runs between them.
+std::string convertLineBreaks(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 16);
     std::size_t run = 0; // start of the bytes not yet copied
@@ -59,6 +50,20 @@ std::string normalizeLineBreaks(std::string_view bytes) {
     }
     out.append(bytes, run, std::string_view::npos);
     return out;
+}
+
+} // namespace
+
+std::string normalizeLineBreaks(std::string&& bytes) {
+    if (hasOnlyCrLf(bytes))
+        return std::move(bytes);
+    return convertLineBreaks(bytes);
+}
+
+std::string normalizeLineBreaks(std::string_view bytes) {
+    if (hasOnlyCrLf(bytes))
+        return std::string(bytes);
+    return convertLineBreaks(bytes);
 }
 
 void DocText::setText(std::string_view bytes) {

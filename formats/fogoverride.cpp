@@ -26,7 +26,7 @@ struct Region {
 
 // From the first "<FogOverride" through the first "/>" after it, or to the end of the text.
 // Text is a TagIndex or an EditedText.
-template <class Text> Region fogElement(const Text& text, std::size_t size) {
+template <class Text> Region fogElement(const Text& text) {
     Region region;
     const std::size_t start = text.find(kElementStart);
     if (start == npos)
@@ -34,7 +34,7 @@ template <class Text> Region fogElement(const Text& text, std::size_t size) {
     region.found = true;
     region.start = start;
     const std::size_t end = text.find(kElementEnd, start + kElementStart.size());
-    region.length = end == npos ? size - start : end + kElementEnd.size() - start;
+    region.length = end == npos ? text.size() - start : end + kElementEnd.size() - start;
     return region;
 }
 
@@ -65,7 +65,7 @@ void readFogOverride(const TagIndex& index, MissionRecord& record) {
     if (!holdsWord(index))
         return;
     record.fogOverride = true;
-    const Region region = fogElement(index, index.text().size());
+    const Region region = fogElement(index);
     const std::string_view element =
         region.found ? index.text().substr(region.start, region.length) : std::string_view();
     for (const Attribute& attribute : kAttributes)
@@ -90,7 +90,7 @@ void writeFogOverride(const MissionRecord& record, EditedText& text) {
     }
     for (const Attribute& attribute : kAttributes) {
         // Each write may move the element's end, so the region is found again every time.
-        const Region region = fogElement(text, text.size());
+        const Region region = fogElement(text);
         if (!region.found)
             return;
         const std::string element = text.substr(region.start, region.length);

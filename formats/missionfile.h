@@ -11,8 +11,8 @@ enum class Precipitation { Clear, Rain, Snow };
 inline constexpr std::array<const char*, 4> kMapSizes = {"Non Specified", "Small", "Medium",
                                                          "Large"};
 inline constexpr std::array<const char*, 8> kWeatherIndexes = {
-    "sunny", "partly-cloudy", "cloudy", "rain", "snow", "clear (night)", "partly-cloudy (night)",
-    "foggy"};
+    "sunny",         "partly-cloudy",         "cloudy", "rain", "snow",
+    "clear (night)", "partly-cloudy (night)", "foggy"};
 inline constexpr std::array<const char*, 4> kTeamClasses = {"Demolitions", "Rifleman", "Sniper",
                                                             "Support"};
 
@@ -41,21 +41,21 @@ struct MissionRecord {
     std::string combatPoints;         // Edit19m
     std::string heroFile;             // Edit20m
     // The digit read from the file, 0 to 9. Values past a list's last entry are kept as read.
-    int mapSize = 0;                  // Edit07m, not written back
-    int weatherIndex = 0;             // Edit13m, not written back
-    std::array<int, 6> classes{};     // Class0..Class5: Edit21m..Edit26m
-    bool demoRequired = false;        // CheckDemoReq
-    bool demoRecommend = false;       // CheckDemoReco
-    bool antitankRequired = false;    // CheckRocketReq
-    bool antitankRecommend = false;   // CheckRocketReco
-    bool singlePlayer = false;        // CheckSP
-    bool coop = false;                // CheckMC
-    bool team = false;                // CheckMT
-    bool solo = false;                // CheckMS
-    bool requiresUnlocking = false;   // CheckUnlock
-    bool gameTypes = false;           // CheckGTF
+    int mapSize = 0;                                    // Edit07m, not written back
+    int weatherIndex = 0;                               // Edit13m, not written back
+    std::array<int, 6> classes{};                       // Class0..Class5: Edit21m..Edit26m
+    bool demoRequired = false;                          // CheckDemoReq
+    bool demoRecommend = false;                         // CheckDemoReco
+    bool antitankRequired = false;                      // CheckRocketReq
+    bool antitankRecommend = false;                     // CheckRocketReco
+    bool singlePlayer = false;                          // CheckSP
+    bool coop = false;                                  // CheckMC
+    bool team = false;                                  // CheckMT
+    bool solo = false;                                  // CheckMS
+    bool requiresUnlocking = false;                     // CheckUnlock
+    bool gameTypes = false;                             // CheckGTF
     Precipitation precipitation = Precipitation::Clear; // RadioButton1..3
-    std::string briefingText;         // BrfMemo, CR LF line breaks
+    std::string briefingText;                           // BrfMemo, CR LF line breaks
 };
 
 // Reads the values from a document text (line breaks already CR LF). Throws Error with the

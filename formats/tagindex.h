@@ -63,6 +63,7 @@ public:
                      std::size_t end) const;
 
     std::string_view text() const { return text_; }
+    std::size_t size() const { return text_.size(); }
 
 private:
     void record(std::size_t at);
