@@ -17,11 +17,8 @@
 #include <QCloseEvent>
 #include <QDir>
 #include <QDropEvent>
-#include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QLineEdit>
 #include <QMenuBar>
 #include <QMimeData>
 #include <QPushButton>
@@ -46,6 +43,11 @@ QAction* makeAction(QObject* owner, const QString& name, const QString& caption,
     action->setObjectName(name);
     action->setShortcut(shortcut);
     return action;
+}
+
+// The document's file name as the title and the questions show it.
+QString shownFileName(const Document& document) {
+    return QString::fromStdString(fileNameText(fileNameOf(document.path())));
 }
 
 } // namespace
@@ -293,9 +295,7 @@ void MainWindow::showMarks() {
     // The title names the showing page's file; a "*" marks unsaved changes there, and each
     // tab marks its own page, so that unsaved work shows on a page that is hidden.
     const Document& shown = documentOf(currentKind());
-    setWindowTitle(shown.hasFile() ? shownName(QByteArray::fromStdString(
-                                         std::string(fileNameOf(shown.path())))) +
-                                         "[*] - DORVA"
+    setWindowTitle(shown.hasFile() ? shownFileName(shown) + "[*] - DORVA"
                                    : QStringLiteral("DORVA[*]"));
     setWindowModified(modified_[static_cast<std::size_t>(currentKind())]);
     for (const Kind kind : kKindsInPageOrder) {
@@ -312,10 +312,9 @@ bool MainWindow::mayReplace(Kind kind) {
     if (!modified_[static_cast<std::size_t>(kind)])
         return true;
     const Document& document = documentOf(kind);
-    const QString name =
-        document.hasFile()
-            ? shownName(QByteArray::fromStdString(std::string(fileNameOf(document.path()))))
-            : QStringLiteral("the new %1 file").arg(kindCaption(document.kind()));
+    const QString name = document.hasFile()
+                             ? shownFileName(document)
+                             : QStringLiteral("the new %1 file").arg(kindCaption(document.kind()));
     switch (dialogs_.askSaveChanges(this, QStringLiteral("Save changes to %1?").arg(name))) {
     case SaveChoice::Discard:
         return true;
@@ -367,7 +366,7 @@ void MainWindow::openFiles(const QStringList& paths) {
                 throw Error(messageCannotOpen(QDir::toNativeSeparators(path).toStdString()));
             pageControl_->setCurrentIndex(static_cast<int>(*kind));
             if (mayReplace(*kind))
-                openFile(pageOf(*kind), path, OpenWay::Menu);
+                openPath(pageOf(*kind), bytes, OpenWay::Menu);
         });
     }
 }
@@ -379,8 +378,7 @@ bool MainWindow::save(Kind kind) {
     pageOf(kind)->settleEdits();
     // Another program's changes are not overwritten without asking.
     if (document.changedOnDisk()) {
-        const QString name =
-            shownName(QByteArray::fromStdString(std::string(fileNameOf(document.path()))));
+        const QString name = shownFileName(document);
         if (!dialogs_.askOverwrite(
                 this, QStringLiteral("%1 has changed on disk since it was opened. Overwrite it?")
                           .arg(name)))

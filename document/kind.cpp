@@ -1,5 +1,7 @@
 #include "document/kind.h"
 
+#include "formats/filename.h"
+
 #include <cctype>
 
 namespace dorva {
@@ -52,11 +54,11 @@ std::string kindFileMask(Kind kind) {
 }
 
 std::optional<Kind> kindFromExtension(std::string_view path) {
-    const std::size_t dot = path.rfind('.');
-    const std::size_t slash = path.rfind('/');
-    if (dot == std::string_view::npos || (slash != std::string_view::npos && dot < slash))
+    const std::string_view name = fileNameOf(path);
+    const std::size_t dot = name.rfind('.');
+    if (dot == std::string_view::npos)
         return std::nullopt;
-    std::string extension(path.substr(dot + 1));
+    std::string extension(name.substr(dot + 1));
     for (char& c : extension)
         c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     for (const Kind kind : kKindsInPageOrder)

@@ -11,12 +11,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <array>
 
 namespace dorva {
 
 struct ActorPage::BrowseRow {
-    const char* caption;
     const char* field;
     const char* button;
     BrowseKind kind;
@@ -40,19 +38,19 @@ ActorPage::ActorPage(Document& document, Dialogs& dialogs, QWidget* parent)
     auto* attached = new QGroupBox(tr("Attached Model"), this);
     attached->setGeometry(220, 2, 405, 100);
     addBrowseRows(attached, {
-                                {"Head", "Edit24a", "Button19", BrowseKind::Model, 0},
-                                {"Lower Spine", "Edit26a", "Button20", BrowseKind::Model, 0},
-                                {"Left Thigh", "Edit28a", "Button21", BrowseKind::Model, 0},
-                                {"Neck", "Edit25a", "Button22", BrowseKind::Model, 1},
-                                {"Mid Spine", "Edit27a", "Button23", BrowseKind::Model, 1},
-                                {"Right Thigh", "Edit29a", "Button24", BrowseKind::Model, 1},
+                                {"Edit24a", "Button19", BrowseKind::Model, 0},
+                                {"Edit26a", "Button20", BrowseKind::Model, 0},
+                                {"Edit28a", "Button21", BrowseKind::Model, 0},
+                                {"Edit25a", "Button22", BrowseKind::Model, 1},
+                                {"Edit27a", "Button23", BrowseKind::Model, 1},
+                                {"Edit29a", "Button24", BrowseKind::Model, 1},
                             });
 
     auto* faces = new QGroupBox(tr("???"), this);
     faces->setGeometry(220, 106, 405, 52);
     addBrowseRows(faces, {
-                             {"Action Face", "Edit36a", "Button31", BrowseKind::Texture, 0},
-                             {"Shell Face", "Edit37a", "Button32", BrowseKind::Texture, 1},
+                             {"Edit36a", "Button31", BrowseKind::Texture, 0},
+                             {"Edit37a", "Button32", BrowseKind::Texture, 1},
                          });
 
     // The three variants side by side along the lower half.
@@ -62,32 +60,32 @@ ActorPage::ActorPage(Document& document, Dialogs& dialogs, QWidget* parent)
     auto* normal = new QGroupBox(tr("Normal"), this);
     normal->setGeometry(8, variantTop, variantWidth, variantHeight);
     addBrowseRows(normal, {
-                              {"Face", "Edit08a", "Button1", BrowseKind::Texture, 0},
-                              {"Blink", "Edit09a", "Button2", BrowseKind::Texture, 0},
-                              {"LOD1", "Edit10a", "Button3", BrowseKind::Character, 0},
-                              {"LOD2", "Edit11a", "Button4", BrowseKind::Character, 0},
-                              {"LOD3", "Edit12a", "Button5", BrowseKind::Character, 0},
-                              {"LOD4", "Edit13a", "Button6", BrowseKind::Character, 0},
+                              {"Edit08a", "Button1", BrowseKind::Texture, 0},
+                              {"Edit09a", "Button2", BrowseKind::Texture, 0},
+                              {"Edit10a", "Button3", BrowseKind::Character, 0},
+                              {"Edit11a", "Button4", BrowseKind::Character, 0},
+                              {"Edit12a", "Button5", BrowseKind::Character, 0},
+                              {"Edit13a", "Button6", BrowseKind::Character, 0},
                           });
     auto* desert = new QGroupBox(tr("Desert"), this);
     desert->setGeometry(8 + variantWidth + 4, variantTop, variantWidth, variantHeight);
     addBrowseRows(desert, {
-                              {"D Face", "Edit18a", "Button7", BrowseKind::Texture, 0},
-                              {"D Blink", "Edit19a", "Button8", BrowseKind::Texture, 0},
-                              {"D LOD1", "Edit20a", "Button9", BrowseKind::Character, 0},
-                              {"D LOD2", "Edit21a", "Button10", BrowseKind::Character, 0},
-                              {"D LOD3", "Edit22a", "Button11", BrowseKind::Character, 0},
-                              {"D LOD4", "Edit23a", "Button12", BrowseKind::Character, 0},
+                              {"Edit18a", "Button7", BrowseKind::Texture, 0},
+                              {"Edit19a", "Button8", BrowseKind::Texture, 0},
+                              {"Edit20a", "Button9", BrowseKind::Character, 0},
+                              {"Edit21a", "Button10", BrowseKind::Character, 0},
+                              {"Edit22a", "Button11", BrowseKind::Character, 0},
+                              {"Edit23a", "Button12", BrowseKind::Character, 0},
                           });
     auto* jungle = new QGroupBox(tr("Jungle"), this);
     jungle->setGeometry(8 + 2 * (variantWidth + 4), variantTop, variantWidth, variantHeight);
     addBrowseRows(jungle, {
-                              {"J Face", "Edit30a", "Button13", BrowseKind::Texture, 0},
-                              {"J Blink", "Edit31a", "Button14", BrowseKind::Texture, 0},
-                              {"J LOD1", "Edit32a", "Button15", BrowseKind::Character, 0},
-                              {"J LOD2", "Edit33a", "Button16", BrowseKind::Character, 0},
-                              {"J LOD3", "Edit34a", "Button17", BrowseKind::Character, 0},
-                              {"J LOD4", "Edit35a", "Button18", BrowseKind::Character, 0},
+                              {"Edit30a", "Button13", BrowseKind::Texture, 0},
+                              {"Edit31a", "Button14", BrowseKind::Texture, 0},
+                              {"Edit32a", "Button15", BrowseKind::Character, 0},
+                              {"Edit33a", "Button16", BrowseKind::Character, 0},
+                              {"Edit34a", "Button17", BrowseKind::Character, 0},
+                              {"Edit35a", "Button18", BrowseKind::Character, 0},
                           });
 
     placeShellControls(this, kShellControlsTop,
@@ -113,20 +111,20 @@ void ActorPage::buildLeftColumn() {
     };
 
     int row = nextRow();
-    addLabel(this, tr("Name"), kLabelX, row, 48);
+    addLabel(this, captionOf("Edit01a"), kLabelX, row, 48);
     addText<QLineEdit>(this, "Edit01a", fieldX, row, fieldWidth);
 
     row = nextRow();
-    addLabel(this, tr("Class"), kLabelX, row, 48);
+    addLabel(this, captionOf("Edit02a"), kLabelX, row, 48);
     bindList(addField<QComboBox>(this, "Edit02a", fieldX, row, fieldWidth), field("Edit02a"));
 
     row = nextRow();
-    addLabel(this, tr("Armor"), kLabelX, row, 48);
+    addLabel(this, captionOf("Edit03a"), kLabelX, row, 48);
     bindList(addField<QComboBox>(this, "Edit03a", fieldX, row, fieldWidth), field("Edit03a"));
 
     // The kit path is free text; its list offers the usual paths.
     row = nextRow();
-    addLabel(this, tr("Kit Path"), kLabelX, row, 48);
+    addLabel(this, captionOf("Edit04a"), kLabelX, row, 48);
     auto* kitPath = addField<QComboBox>(this, "Edit04a", fieldX, row, fieldWidth);
     kitPath->setEditable(true);
     kitPath->setInsertPolicy(QComboBox::NoInsert);
@@ -145,15 +143,11 @@ void ActorPage::buildLeftColumn() {
         addText<QLineEdit>(this, stats[i], fieldX + i * 38, row, 36);
 
     row = nextRow();
-    const std::array<std::pair<const char*, const char*>, 3> scale = {{
-        {"X", "Edit05a"},
-        {"Y", "Edit06a"},
-        {"Z", "Edit07a"},
-    }};
-    for (std::size_t i = 0; i < scale.size(); ++i) {
-        const int x = fieldX + static_cast<int>(i) * 51;
-        addLabel(this, tr(scale[i].first), x, row, 12);
-        addText<EditHex>(this, scale[i].second, x + 12, row, 36)->setNumericType(EditHex::Decimal);
+    const char* const scale[] = {"Edit05a", "Edit06a", "Edit07a"};
+    for (int i = 0; i < 3; ++i) {
+        const int x = fieldX + i * 51;
+        addLabel(this, captionOf(scale[i]), x, row, 12);
+        addText<EditHex>(this, scale[i], x + 12, row, 36)->setNumericType(EditHex::Decimal);
     }
 }
 
@@ -168,7 +162,7 @@ void ActorPage::addBrowseRows(QWidget* group, const std::vector<BrowseRow>& rows
     for (const BrowseRow& row : rows) {
         const int x = kLabelX + row.column * kBrowseColumnWidth;
         const int y = kGroupTop + rowInColumn[row.column]++ * kRowHeight;
-        addLabel(group, tr(row.caption), x, y, labelWidth);
+        addLabel(group, captionOf(row.field), x, y, labelWidth);
         auto* field = addText<QLineEdit>(group, row.field, x + labelWidth, y, fieldWidth);
         auto* button = new QPushButton(QStringLiteral("..."), group);
         button->setObjectName(row.button);

@@ -17,14 +17,6 @@
 
 namespace dorva {
 
-namespace {
-
-QString utf8(const std::string& text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
-
 DocumentPage::DocumentPage(char suffix, PageFileKind kind, Document& document, Dialogs& dialogs,
                            QWidget* parent)
     : QWidget(parent), kind_(std::move(kind)), document_(document), dialogs_(dialogs),
@@ -36,11 +28,7 @@ DocumentPage::DocumentPage(char suffix, PageFileKind kind, Document& document, D
     saveButton_->setObjectName("SaveButton" + s);
     saveAsButton_->setObjectName("SAButton" + s);
     statusField_->setObjectName("StatusBar" + s);
-    statusField_->setReadOnly(true);
-    statusField_->setFocusPolicy(Qt::ClickFocus);
-    QPalette palette = statusField_->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-    statusField_->setPalette(palette);
+    makeReadOnlyField(statusField_);
     saveButton_->setEnabled(false);
     saveAsButton_->setEnabled(document_.canSaveAs());
     connect(openButton_, &QPushButton::clicked, this, &DocumentPage::openRequested);
@@ -60,6 +48,10 @@ const Field& DocumentPage::field(const QString& control) const {
     return fieldOfControl(document_.kind(), control.toStdString());
 }
 
+QString DocumentPage::captionOf(const char* control) const {
+    return QString::fromStdString(field(QString::fromLatin1(control)).caption);
+}
+
 void DocumentPage::reportError(const QString& message) {
     dialogs_.showError(this, message);
 }
@@ -71,8 +63,8 @@ void DocumentPage::showDocument() {
 void DocumentPage::showValues(bool newDocument) {
     showing_ = true;
     showBindings(newDocument);
-    statusField_->setText(utf8(pathText(document_.path())));
-    showRest();
+    statusField_->setText(QString::fromStdString(pathText(document_.path())));
+    showRest(newDocument);
     showing_ = false;
 }
 
@@ -90,7 +82,7 @@ void DocumentPage::showBindings(bool newDocument) {
     for (const Binding& b : bindings_) {
         const Field& f = *b.field;
         if (auto* edit = qobject_cast<QLineEdit*>(b.control)) {
-            const QString text = utf8(document_.text(f));
+            const QString text = QString::fromStdString(document_.text(f));
             if (edit->text() != text)
                 showFieldText(edit, text);
             if (f.enabled)

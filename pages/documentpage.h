@@ -69,6 +69,8 @@ protected:
     void reportError(const QString& message);
     // The field of one of this page's controls.
     const Field& field(const QString& control) const;
+    // The caption of the field the control shows, as the field table gives it.
+    QString captionOf(const char* control) const;
 
     // Ties a control to a field: the control shows the field's value, and what the user does
     // with it goes into the document. A text field takes the field's key filter and repair.
@@ -79,7 +81,8 @@ protected:
     // Runs a change of the document that the user made, then shows the document again.
     void change(const std::function<void()>& write);
     // Shows what the bound controls do not: enabling and values derived from others.
-    virtual void showRest() {}
+    // newDocument is false after the user's own edit of the document shown.
+    virtual void showRest(bool /*newDocument*/) {}
 
 private:
     struct Binding {

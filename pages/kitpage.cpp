@@ -71,11 +71,7 @@ KitPage::KitPage(Document& document, Dialogs& dialogs, QWidget* parent)
 
     addLabel(this, tr("Kit Name"), 326, y, 62);
     kitName_ = addField<QLineEdit>(this, "Edit06k", 390, y, 235);
-    kitName_->setReadOnly(true);
-    kitName_->setFocusPolicy(Qt::ClickFocus);
-    QPalette palette = kitName_->palette();
-    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
-    kitName_->setPalette(palette);
+    makeReadOnlyField(kitName_);
 
     y += 32;
     auto* kit1 = new QGroupBox(tr("Kit 1"), this);
@@ -120,7 +116,7 @@ void KitPage::browse(QLineEdit* field, const QString& filter, FileDialogState& s
         showFieldText(field, QFileInfo(path).fileName());
 }
 
-void KitPage::showRest() {
+void KitPage::showRest(bool) {
     showFieldText(kitName_, QString::fromStdString(pathText(fileNameOf(document().openedPath()))));
 }
 

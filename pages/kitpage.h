@@ -15,7 +15,7 @@ public:
 
 private:
     void browse(QLineEdit* field, const QString& filter, FileDialogState& state);
-    void showRest() override;
+    void showRest(bool newDocument) override;
 
     QLineEdit* kitName_; // Edit06k
 

@@ -302,7 +302,7 @@ BriefingDialog* MissionPage::briefingDialog() {
     return briefing_;
 }
 
-void MissionPage::showRest() {
+void MissionPage::showRest(bool newDocument) {
     const Document& d = document();
     const bool fog = d.mission().fogOverride;
     for (QLineEdit* edit : fogFields_)
@@ -315,7 +315,8 @@ void MissionPage::showRest() {
     snow_->setChecked(p == Precipitation::Snow);
     setInputEnabled(intensity_, intensityEnabled(p));
     fogButton_->setColor(fogColour());
-    if (briefing_) {
+    // Only the memo itself edits the briefing, so an edit leaves the memo as the user made it.
+    if (briefing_ && newDocument) {
         const QString text = QString::fromStdString(d.text(field("BrfMemo")));
         if (briefing_->text() != text)
             briefing_->setText(text);

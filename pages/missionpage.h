@@ -38,7 +38,7 @@ private:
     QCheckBox* addFlag(QWidget* group, const char* name, const QString& caption, int x, int y,
                        int width);
 
-    void showRest() override;
+    void showRest(bool newDocument) override;
     QColor fogColour() const;
     void chooseFogColour();
 

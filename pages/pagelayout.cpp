@@ -27,6 +27,14 @@ void setInputEnabled(QWidget* field, bool on) {
     field->setPalette(palette);
 }
 
+void makeReadOnlyField(QLineEdit* field) {
+    field->setReadOnly(true);
+    field->setFocusPolicy(Qt::ClickFocus);
+    QPalette palette = field->palette();
+    palette.setColor(QPalette::Base, palette.color(QPalette::Button));
+    field->setPalette(palette);
+}
+
 void placeShellControls(DocumentPage* page, int y, QWidget* lastField) {
     page->openButton()->setGeometry(kPageMargin, y, 75, 25);
     page->saveButton()->setGeometry(kPageMargin + 80, y, 75, 25);

@@ -37,6 +37,9 @@ void showFieldText(QLineEdit* field, const QString& text);
 // button face. Its text stays.
 void setInputEnabled(QWidget* field, bool on);
 
+// A field that shows a value but takes no typing: read-only, on the button face.
+void makeReadOnlyField(QLineEdit* field);
+
 // Puts "Open", "Save", "Save as..." and the status field in one block at y, and makes them
 // the last stops after lastField when tabbing through the page.
 void placeShellControls(DocumentPage* page, int y, QWidget* lastField);
