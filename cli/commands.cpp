@@ -93,7 +93,7 @@ ExitCode showFile(const std::string& file, const std::string& kindOption, bool j
         return reportUsage(io, e);
     }
     try {
-        const Document document = Document::open(kind, file, Document::Tracking::None);
+        const Document document = Document::openToRead(kind, file);
         if (json)
             printJson(document, io.out);
         else
@@ -158,7 +158,7 @@ ExitCode checkFiles(const std::vector<std::string>& files, const std::string& ki
     ExitCode result = ExitCode::Success;
     for (std::size_t i = 0; i < files.size(); ++i) {
         try {
-            Document::open(kinds[i], files[i], Document::Tracking::None);
+            Document::openToRead(kinds[i], files[i]);
         } catch (const Error& e) {
             reportError(io, files[i], e);
             result = ExitCode::Failure;

@@ -1,5 +1,6 @@
 #include "cli/commands.h"
 #include "cli/help.h"
+#include "cli/hugepageheap.h"
 #include "formats/version.h"
 
 #include <CLI/CLI.hpp>
@@ -8,6 +9,8 @@
 
 int main(int argc, char** argv) {
     using namespace dorva;
+    // Before the first large buffer.
+    const HugePageHeap heap;
     const std::string allKeys =
         keyListHelp(Kind::Actor) + keyListHelp(Kind::Kit) + keyListHelp(Kind::Mission);
     const std::string values = valueHelp();

@@ -42,7 +42,7 @@ ExitCode printTable(const std::vector<std::string>& files, const std::string& ki
     ExitCode result = ExitCode::Success;
     for (const std::string& file : files) {
         try {
-            const Document document = Document::open(kind, file, Document::Tracking::None);
+            const Document document = Document::openToRead(kind, file);
             std::vector<std::string> row = {file};
             const std::vector<std::string> values = shownValues(document);
             row.insert(row.end(), values.begin(), values.end());

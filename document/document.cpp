@@ -7,6 +7,7 @@
 #include "formats/doctext.h"
 #include "formats/error.h"
 
+#include <stdexcept>
 #include <sys/stat.h>
 
 namespace dorva {
@@ -31,7 +32,12 @@ void Document::keepSavedState() {
 }
 
 Document Document::fromBytes(Kind kind, std::string bytes) {
+    return load(kind, std::move(bytes), true);
+}
+
+Document Document::load(Kind kind, std::string bytes, bool keepText) {
     Document document(kind);
+    document.readOnly_ = !keepText;
     std::string text = normalizeLineBreaks(std::move(bytes));
     switch (kind) {
     case Kind::Actor:
@@ -41,6 +47,10 @@ Document Document::fromBytes(Kind kind, std::string bytes) {
         document.kit_ = loadKit(text);
         break;
     case Kind::Mission:
+        if (!keepText) {
+            document.mission_ = loadMissionTakingText(std::move(text));
+            break;
+        }
         document.mission_ = loadMission(text);
         document.missionText_ = std::move(text);
         break;
@@ -63,6 +73,14 @@ Document Document::open(Kind kind, const std::string& path, Tracking tracking) {
         document.disk_.size = static_cast<long long>(info.st_size);
         document.disk_.modified = info.st_mtim;
     }
+    return document;
+}
+
+Document Document::openToRead(Kind kind, const std::string& path) {
+    Document document = load(kind, readFile(path), false);
+    document.tracking_ = Tracking::None;
+    document.path_ = path;
+    document.openedPath_ = path;
     return document;
 }
 
@@ -99,6 +117,8 @@ std::string Document::text(const Field& field) const {
 }
 
 std::string Document::output() const {
+    if (readOnly_)
+        throw std::logic_error("a document opened only to read has nothing to save");
     for (const Field& field : fieldsOf(kind_))
         if (const Unwritable* u = unwritable(field))
             throw Error(messageCannotEncode(fieldLabel(field), u->badChar));

@@ -31,6 +31,9 @@ public:
     // Reads and loads the file at path. Throws Error when it cannot be read or loaded; nothing
     // is made then.
     static Document open(Kind kind, const std::string& path, Tracking tracking = Tracking::Changes);
+    // Reads and loads the file only to show or check its values. A mission's briefing takes
+    // over the bytes read instead of a copy, and the document cannot be saved.
+    static Document openToRead(Kind kind, const std::string& path);
     // Loads a file's bytes as read, line breaks not yet normalised; no file is named.
     static Document fromBytes(Kind kind, std::string bytes);
 
@@ -41,7 +44,7 @@ public:
     const std::string& openedPath() const { return openedPath_; }
     bool hasFile() const { return !path_.empty(); }
     // Whether Save as works: a mission needs a file to edit.
-    bool canSaveAs() const { return hasFile() || kind_ != Kind::Mission; }
+    bool canSaveAs() const { return !readOnly_ && (hasFile() || kind_ != Kind::Mission); }
 
     // The values. Asking for them to change them first keeps what a save would write before.
     ActorRecord& actor() {
@@ -104,6 +107,7 @@ private:
         std::size_t bytes = 0;
     };
 
+    static Document load(Kind kind, std::string bytes, bool keepText);
     void write(const std::string& path);
     const Unwritable* unwritable(const Field& field) const;
     void remember(const std::string& path, const std::string& bytes);
@@ -113,6 +117,7 @@ private:
 
     Kind kind_;
     Tracking tracking_ = Tracking::Changes;
+    bool readOnly_ = false;
     std::string path_;
     std::string openedPath_;
     ActorRecord actor_;

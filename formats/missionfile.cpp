@@ -182,9 +182,8 @@ void writePrecipitationFlag(EditedText& text, std::string_view tag, bool on) {
     update(text, tag, flagText(on));
 }
 
-} // namespace
-
-MissionRecord loadMission(std::string_view text) {
+// Every value but the briefing.
+MissionRecord loadValues(const TagIndex& index) {
     static const TextElement kMapTexts[] = {
         {"Environment", &MissionRecord::environment},
         {"MapShots", &MissionRecord::mapShots},
@@ -205,7 +204,6 @@ MissionRecord loadMission(std::string_view text) {
         {"HeroFile", &MissionRecord::heroFile},
     };
 
-    const TagIndex index(text, missionTags());
     MissionRecord record;
     for (const TextElement& element : kMapTexts)
         record.*element.field = elementValue(index, element.tag);
@@ -221,7 +219,35 @@ MissionRecord loadMission(std::string_view text) {
         readFlag(index, flag.tag, record.*flag.field);
 
     record.precipitation = readPrecipitation(index);
+    return record;
+}
+
+} // namespace
+
+MissionRecord loadMission(std::string_view text) {
+    const TagIndex index(text, missionTags());
+    MissionRecord record = loadValues(index);
     record.briefingText = elementValue(index, "BriefingText");
+    return record;
+}
+
+MissionRecord loadMissionTakingText(std::string&& text) {
+    MissionRecord record;
+    ValueSpan briefing;
+    {
+        const TagIndex index(text, missionTags());
+        record = loadValues(index);
+        briefing = elementSpan(index, "BriefingText");
+    }
+    // A briefing that is most of the text moves to the front of the text's buffer, which then
+    // becomes the briefing; a short one is copied so that no large buffer stays behind.
+    if (briefing.length < text.size() / 2) {
+        record.briefingText = text.substr(briefing.start, briefing.length);
+        return record;
+    }
+    text.erase(briefing.start + briefing.length);
+    text.erase(0, briefing.start);
+    record.briefingText = std::move(text);
     return record;
 }
 

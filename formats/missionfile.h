@@ -61,6 +61,9 @@ struct MissionRecord {
 // Reads the values from a document text (line breaks already CR LF). Throws Error with the
 // integer or Boolean conversion message when a digit or flag element holds no decimal digit.
 MissionRecord loadMission(std::string_view text);
+// The same for a text that is not needed afterwards: a briefing of megabytes takes over the
+// text's bytes instead of being copied.
+MissionRecord loadMissionTakingText(std::string&& text);
 
 // Writes the record's values into the document text and returns the edited text.
 std::string saveMission(const MissionRecord& record, std::string_view text);

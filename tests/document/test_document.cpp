@@ -48,6 +48,29 @@ TEST(Document, OpensAllOrNothing) {
     EXPECT_THROW(Document::open(Kind::Kit, dir.path("none.kit")), Error);
 }
 
+// A document opened only to read shows what an open one shows, of every kind and also when its
+// briefing is most of the file, and never saves a mission without its text.
+TEST(Document, OpenedToReadShowsTheSameValuesAndCannotBeSaved) {
+    const TempFolder dir;
+    writeFile(dir.path("m.mis"), kMission);
+    writeFile(dir.path("long.mis"), "<MissionFile>\r\n\t<Wind>2</Wind>\r\n\t<BriefingText>" +
+                                        std::string(4000, 'b') +
+                                        "\r\nend</BriefingText>\r\n</MissionFile>\r\n");
+    writeFile(dir.path("a.atr"), Document(Kind::Actor).output());
+    writeFile(dir.path("k.kit"), Document(Kind::Kit).output());
+    for (const char* name : {"m.mis", "long.mis", "a.atr", "k.kit"}) {
+        const Kind kind = *kindFromExtension(name);
+        const Document open = Document::open(kind, dir.path(name));
+        const Document read = Document::openToRead(kind, dir.path(name));
+        for (const Field& field : fieldsOf(kind))
+            EXPECT_EQ(read.text(field), open.text(field)) << name << " " << field.key;
+        EXPECT_FALSE(read.canSaveAs()) << name;
+        EXPECT_FALSE(read.modified()) << name;
+        EXPECT_THROW(read.output(), std::logic_error) << name;
+    }
+    EXPECT_THROW(Document::openToRead(Kind::Mission, dir.path("none.mis")), Error);
+}
+
 // Modified means: a save would write something else than right after the last open or save.
 TEST(Document, ModifiedFollowsWhatASaveWouldWrite) {
     const TempFolder dir;

@@ -20,7 +20,7 @@ std::string readData(const std::string& name) {
 }
 
 // The record or the error message, as the one-scan loader gives it; the step-by-step loader
-// must give the same.
+// and the loader that takes over the text must give the same.
 std::string loadOutcome(const std::string& text) {
     const auto outcome = [&text](auto load) {
         try {
@@ -32,6 +32,8 @@ std::string loadOutcome(const std::string& text) {
     const std::string loaded = outcome([](const std::string& t) { return loadMission(t); });
     EXPECT_EQ(loaded, outcome([](const std::string& t) { return missionoracle::loadMission(t); }))
         << "loaders differ on " << testing::PrintToString(text);
+    EXPECT_EQ(loaded, outcome([](std::string t) { return loadMissionTakingText(std::move(t)); }))
+        << "taking the text differs on " << testing::PrintToString(text);
     return loaded;
 }
 
@@ -266,6 +268,19 @@ TEST(MissionLoad, LineFeedOnlyFileReadsAsCrLf) {
     const MissionRecord r = loadMission(normalized);
     EXPECT_EQ(r.briefingText, loadMission(crlf).briefingText);
     EXPECT_EQ(saveMission(r, normalized), crlf);
+}
+
+// Whether the briefing is most of the text (and takes over its bytes) or not (and is copied),
+// at the end without its closing tag, missing, or the files' own.
+TEST(MissionLoad, TakingTheTextGivesTheSameRecord) {
+    const std::string longBriefing(5000, 'b');
+    for (const std::string& text :
+         {readData("full.mis"), readData("decoy.mis"), readData("sparse.mis"),
+          "<Name>n</Name><BriefingText>" + longBriefing + "</BriefingText><Wind>3</Wind>",
+          "<Wind>3</Wind><BriefingText>" + longBriefing, "<BriefingText>" + longBriefing,
+          std::string("<BriefingText></BriefingText>"), std::string("<Wind>3</Wind>"),
+          std::string()})
+        loadOutcome(text);
 }
 
 // ---- Saving ----

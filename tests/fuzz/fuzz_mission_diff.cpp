@@ -1,6 +1,7 @@
 // Mission files: the one-scan loader and saver against the step-by-step ones. Both must give the
-// same record or the same error, and the same bytes, for the unedited record and for one whose
-// values are moved between fields, so that tags inside values land where later steps search.
+// same record or the same error (also the loader that takes over the text), and the same bytes, for
+// the unedited record and for one whose values are moved between fields, so that tags inside values
+// land where later steps search.
 #include "formats/doctext.h"
 #include "formats/error.h"
 #include "formats/missionfile.h"
@@ -71,6 +72,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     MissionRecord oracleRecord;
     const std::string loaded = outcome(dorva::loadMission, text, record);
     if (loaded != outcome(missionoracle::loadMission, text, oracleRecord))
+        std::abort();
+    const auto takeText = [](const std::string& t) {
+        return dorva::loadMissionTakingText(std::string(t));
+    };
+    if (loaded != outcome(takeText, text, oracleRecord))
         std::abort();
     if (loaded.rfind("error: ", 0) == 0)
         return 0;
