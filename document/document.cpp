@@ -116,12 +116,16 @@ std::string Document::text(const Field& field) const {
     return cp932ToUtf8(field.get(*this));
 }
 
-std::string Document::output() const {
+void Document::checkSavable() const {
     if (readOnly_)
         throw std::logic_error("a document opened only to read has nothing to save");
     for (const Field& field : fieldsOf(kind_))
         if (const Unwritable* u = unwritable(field))
             throw Error(messageCannotEncode(fieldLabel(field), u->badChar));
+}
+
+std::string Document::output() const {
+    checkSavable();
     switch (kind_) {
     case Kind::Actor:
         return saveActor(actor_);
@@ -153,7 +157,11 @@ std::optional<std::string> Document::changedOutput() const {
 
 void Document::write(const std::string& path) {
     keepSavedState();
-    std::string bytes = output();
+    checkSavable();
+    // A mission's text is edited over its own bytes, which spares a second buffer of its size.
+    std::string bytes = kind_ == Kind::Mission
+                            ? saveMissionTakingText(mission_, std::move(missionText_))
+                            : output();
     // The mission saver edits the document text itself, as the page's memo is edited in place,
     // whether or not the file can then be written.
     const auto takeText = [&] {

@@ -109,6 +109,8 @@ private:
 
     static Document load(Kind kind, std::string bytes, bool keepText);
     void write(const std::string& path);
+    // Throws as output() does when nothing can be saved.
+    void checkSavable() const;
     const Unwritable* unwritable(const Field& field) const;
     void remember(const std::string& path, const std::string& bytes);
     // What a save writes is kept only once something may change, so that a document that is

@@ -14,6 +14,8 @@ namespace dorva {
 
 namespace {
 
+constexpr std::size_t kRoomToGrow = 16 * 1024;
+
 bool isRegular(int fd) {
     struct stat info {};
     return fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
@@ -37,8 +39,11 @@ FileContents readRegularFile(const std::string& path, std::size_t limit) {
     if (!isRegular(fd.get()))
         return {ReadStatus::NotRegular, {}};
 
-    // Read one byte past the size, and past the limit, to tell a file that grew since.
-    std::string bytes(static_cast<std::size_t>(info.st_size) + 1, '\0');
+    // Read one byte past the size, and past the limit, to tell a file that grew since. The
+    // room beyond lets a save that adds a few elements write over the same buffer.
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(info.st_size) + 1 + kRoomToGrow);
+    bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
     std::size_t size = 0;
     while (size <= limit) {
         if (size == bytes.size())

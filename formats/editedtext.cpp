@@ -3,6 +3,7 @@
 #include "formats/textsearch.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace dorva {
 
@@ -148,6 +149,42 @@ std::string EditedText::text() const {
     for (const Piece& piece : pieces_)
         out.append(view(piece));
     return out;
+}
+
+std::string EditedText::textOver(std::string&& original) const {
+    const std::string_view before = sources_.front().text;
+    if (original.data() != before.data() || original.size() != before.size())
+        return text();
+    // Where the original's pieces keep their order, each moves within the buffer to its place:
+    // first those that move toward the start, front to back, then those that move toward the
+    // end, back to front. None then overwrites a piece not yet moved. Inserted text comes last.
+    std::vector<std::size_t> places;
+    places.reserve(pieces_.size());
+    std::size_t place = 0;
+    std::size_t originalEnd = 0;
+    for (const Piece& piece : pieces_) {
+        if (piece.source == 0) {
+            if (piece.start < originalEnd)
+                return text();
+            originalEnd = piece.start + piece.length;
+        }
+        places.push_back(place);
+        place += piece.length;
+    }
+    if (size_ > original.size())
+        original.resize(size_);
+    char* const bytes = original.data();
+    for (std::size_t k = 0; k < pieces_.size(); ++k)
+        if (pieces_[k].source == 0 && places[k] < pieces_[k].start)
+            std::memmove(bytes + places[k], bytes + pieces_[k].start, pieces_[k].length);
+    for (std::size_t k = pieces_.size(); k-- > 0;)
+        if (pieces_[k].source == 0 && places[k] > pieces_[k].start)
+            std::memmove(bytes + places[k], bytes + pieces_[k].start, pieces_[k].length);
+    for (std::size_t k = 0; k < pieces_.size(); ++k)
+        if (pieces_[k].source != 0)
+            std::memcpy(bytes + places[k], view(pieces_[k]).data(), pieces_[k].length);
+    original.resize(size_);
+    return std::move(original);
 }
 
 } // namespace dorva

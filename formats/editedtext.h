@@ -32,6 +32,9 @@ public:
 
     // The text with every edit made.
     std::string text() const;
+    // The same, written over the original's bytes: original must be the very string this was
+    // made over, and is taken.
+    std::string textOver(std::string&& original) const;
 
 private:
     // A text that pieces are taken from: the original or an inserted text. Its index is made

@@ -222,6 +222,43 @@ MissionRecord loadValues(const TagIndex& index) {
     return record;
 }
 
+// Lays every value of the record over the text.
+void writeValues(const MissionRecord& record, EditedText& out) {
+    static const TextElement kGuardedTexts[] = {
+        {"MapShots", &MissionRecord::mapShots},
+        {"MapName", &MissionRecord::mapName},
+        {"RecommendedGameTypes", &MissionRecord::recommendedGameTypes},
+        {"BriefingImage", &MissionRecord::briefingImage},
+        {"BriefingCycleImage", &MissionRecord::briefingCycleImage},
+        {"LocationText", &MissionRecord::locationText},
+        {"DateText", &MissionRecord::dateText},
+        {"TimeText", &MissionRecord::timeText},
+        {"BriefingWaveFile", &MissionRecord::briefingWaveFile},
+        {"Name", &MissionRecord::name},
+        {"HeroFile", &MissionRecord::heroFile},
+        {"BriefingText", &MissionRecord::briefingText},
+    };
+
+    update(out, "Environment", record.environment);
+    update(out, "Wind", record.wind);
+    // Name gets its closing tag here before the flags anchored on "</Name>" look for it.
+    for (const TextElement& element : kGuardedTexts)
+        updateOrFill(out, element.tag, record.*element.field);
+
+    updateOrInsert(out, "Weather", record.weather, "<Engine>");
+    updateOrInsert(out, "CombatPoints", record.combatPoints, "</WeatherIndex>");
+    for (std::size_t i = 0; i < record.classes.size(); ++i)
+        updateOrInsert(out, kClassTags[i], std::to_string(record.classes[i]), "</WeatherIndex>");
+    for (const std::size_t index : kFlagSaveOrder) {
+        const FlagElement& flag = kFlags[index];
+        updateOrInsert(out, flag.tag, flagText(record.*flag.field), flag.anchor);
+    }
+
+    writePrecipitationFlag(out, "Rain", record.precipitation == Precipitation::Rain);
+    writePrecipitationFlag(out, "Snow", record.precipitation == Precipitation::Snow);
+    writeFogOverride(record, out);
+}
+
 } // namespace
 
 MissionRecord loadMission(std::string_view text) {
@@ -252,41 +289,15 @@ MissionRecord loadMissionTakingText(std::string&& text) {
 }
 
 std::string saveMission(const MissionRecord& record, std::string_view text) {
-    static const TextElement kGuardedTexts[] = {
-        {"MapShots", &MissionRecord::mapShots},
-        {"MapName", &MissionRecord::mapName},
-        {"RecommendedGameTypes", &MissionRecord::recommendedGameTypes},
-        {"BriefingImage", &MissionRecord::briefingImage},
-        {"BriefingCycleImage", &MissionRecord::briefingCycleImage},
-        {"LocationText", &MissionRecord::locationText},
-        {"DateText", &MissionRecord::dateText},
-        {"TimeText", &MissionRecord::timeText},
-        {"BriefingWaveFile", &MissionRecord::briefingWaveFile},
-        {"Name", &MissionRecord::name},
-        {"HeroFile", &MissionRecord::heroFile},
-        {"BriefingText", &MissionRecord::briefingText},
-    };
-
     EditedText out(text, missionTags());
-    update(out, "Environment", record.environment);
-    update(out, "Wind", record.wind);
-    // Name gets its closing tag here before the flags anchored on "</Name>" look for it.
-    for (const TextElement& element : kGuardedTexts)
-        updateOrFill(out, element.tag, record.*element.field);
-
-    updateOrInsert(out, "Weather", record.weather, "<Engine>");
-    updateOrInsert(out, "CombatPoints", record.combatPoints, "</WeatherIndex>");
-    for (std::size_t i = 0; i < record.classes.size(); ++i)
-        updateOrInsert(out, kClassTags[i], std::to_string(record.classes[i]), "</WeatherIndex>");
-    for (const std::size_t index : kFlagSaveOrder) {
-        const FlagElement& flag = kFlags[index];
-        updateOrInsert(out, flag.tag, flagText(record.*flag.field), flag.anchor);
-    }
-
-    writePrecipitationFlag(out, "Rain", record.precipitation == Precipitation::Rain);
-    writePrecipitationFlag(out, "Snow", record.precipitation == Precipitation::Snow);
-    writeFogOverride(record, out);
+    writeValues(record, out);
     return out.text();
+}
+
+std::string saveMissionTakingText(const MissionRecord& record, std::string&& text) {
+    EditedText out(text, missionTags());
+    writeValues(record, out);
+    return out.textOver(std::move(text));
 }
 
 } // namespace dorva

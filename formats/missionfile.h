@@ -67,5 +67,8 @@ MissionRecord loadMissionTakingText(std::string&& text);
 
 // Writes the record's values into the document text and returns the edited text.
 std::string saveMission(const MissionRecord& record, std::string_view text);
+// The same for a text that is not needed afterwards: the edited text is written over its bytes
+// instead of into a second buffer of its size.
+std::string saveMissionTakingText(const MissionRecord& record, std::string&& text);
 
 } // namespace dorva

@@ -47,8 +47,8 @@ std::string loadError(const std::string& text) {
     return "no error";
 }
 
-// Saves the record loaded from the text after applying an edit; the step-by-step saver must
-// write the same bytes.
+// Saves the record loaded from the text after applying an edit; the step-by-step saver and the
+// saver that writes over the text must write the same bytes.
 std::string saveEdited(const std::string& text, const Edit& edit) {
     loadOutcome(text);
     MissionRecord record = loadMission(text);
@@ -56,6 +56,8 @@ std::string saveEdited(const std::string& text, const Edit& edit) {
     const std::string saved = saveMission(record, text);
     EXPECT_EQ(saved, missionoracle::saveMission(record, text))
         << "savers differ on " << testing::PrintToString(text);
+    EXPECT_EQ(saved, saveMissionTakingText(record, std::string(text)))
+        << "writing over the text differs on " << testing::PrintToString(text);
     return saved;
 }
 
