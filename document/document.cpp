@@ -126,6 +126,10 @@ void Document::checkSavable() const {
 
 std::string Document::output() const {
     checkSavable();
+    return build();
+}
+
+std::string Document::build() const {
     switch (kind_) {
     case Kind::Actor:
         return saveActor(actor_);
@@ -159,9 +163,8 @@ void Document::write(const std::string& path) {
     keepSavedState();
     checkSavable();
     // A mission's text is edited over its own bytes, which spares a second buffer of its size.
-    std::string bytes = kind_ == Kind::Mission
-                            ? saveMissionTakingText(mission_, std::move(missionText_))
-                            : output();
+    std::string bytes =
+        kind_ == Kind::Mission ? saveMissionTakingText(mission_, std::move(missionText_)) : build();
     // The mission saver edits the document text itself, as the page's memo is edited in place,
     // whether or not the file can then be written.
     const auto takeText = [&] {

@@ -111,6 +111,8 @@ private:
     void write(const std::string& path);
     // Throws as output() does when nothing can be saved.
     void checkSavable() const;
+    // What a save writes, once checkSavable() passed.
+    std::string build() const;
     const Unwritable* unwritable(const Field& field) const;
     void remember(const std::string& path, const std::string& bytes);
     // What a save writes is kept only once something may change, so that a document that is

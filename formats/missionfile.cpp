@@ -269,13 +269,9 @@ MissionRecord loadMission(std::string_view text) {
 }
 
 MissionRecord loadMissionTakingText(std::string&& text) {
-    MissionRecord record;
-    ValueSpan briefing;
-    {
-        const TagIndex index(text, missionTags());
-        record = loadValues(index);
-        briefing = elementSpan(index, "BriefingText");
-    }
+    const TagIndex index(text, missionTags());
+    MissionRecord record = loadValues(index);
+    const ValueSpan briefing = elementSpan(index, "BriefingText");
     // A briefing that is most of the text moves to the front of the text's buffer, which then
     // becomes the briefing; a short one is copied so that no large buffer stays behind.
     if (briefing.length < text.size() / 2) {
