@@ -1,6 +1,7 @@
 #include "app/editor.h"
 
 #include "app/localpath.h"
+#include "app/pngreader.h"
 #include "app/settings.h"
 #include "app/uifont.h"
 
@@ -36,6 +37,7 @@ QByteArray shortcutListLocation(const QByteArray& workingFolder, const QString& 
 std::unique_ptr<MainWindow> createEditor(Dialogs& dialogs) {
     QApplication::setApplicationName("DORVA");
     applyUiFont();
+    usePngReader();
     const QString config = configFolder();
     const QByteArray start = currentFolder();
     return std::make_unique<MainWindow>(
