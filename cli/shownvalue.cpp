@@ -1,6 +1,5 @@
 #include "cli/shownvalue.h"
 
-#include "cli/escape.h"
 #include "formats/codec.h"
 
 namespace dorva {
@@ -25,7 +24,7 @@ std::size_t pieceEnd(std::string_view value, std::size_t start) {
 void writeShownValue(std::ostream& out, std::string_view value) {
     for (std::size_t start = 0; start < value.size();) {
         const std::size_t end = pieceEnd(value, start);
-        out << escapeValue(cp932ToUtf8(value.substr(start, end - start)));
+        out << cp932ToEscapedUtf8(value.substr(start, end - start));
         start = end;
     }
 }

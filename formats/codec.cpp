@@ -39,15 +39,15 @@ std::size_t asciiRunEnd(std::string_view s, std::size_t i) {
 }
 
 // Writes a character below U+10000 as UTF-8 and returns the end of what it wrote.
-char* putUtf8(char* out, char32_t c) {
-    if (c < 0x80) {
-        *out++ = static_cast<char>(c);
-    } else if (c < 0x800) {
-        *out++ = static_cast<char>(0xC0 | (c >> 6));
-        *out++ = static_cast<char>(0x80 | (c & 0x3F));
-    } else {
+inline char* putUtf8(char* out, char32_t c) {
+    if (c >= 0x800) {
         *out++ = static_cast<char>(0xE0 | (c >> 12));
         *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+        *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    } else if (c < 0x80) {
+        *out++ = static_cast<char>(c);
+    } else {
+        *out++ = static_cast<char>(0xC0 | (c >> 6));
         *out++ = static_cast<char>(0x80 | (c & 0x3F));
     }
     return out;
@@ -85,59 +85,100 @@ bool readUtf8(std::string_view s, std::size_t& i, char32_t& c) {
 
 } // namespace
 
-std::string cp932ToUtf8(std::string_view bytes) {
+namespace {
+
+// The escapes of a value as dorva-cli shows it: a backslash, CR and LF become two characters.
+bool needsEscape(unsigned char b) {
+    return b == '\\' || b == '\r' || b == '\n';
+}
+
+char* putAscii(char* out, unsigned char b, bool escapes) {
+    if (escapes && needsEscape(b)) {
+        *out++ = '\\';
+        *out++ = b == '\\' ? '\\' : b == '\r' ? 'r' : 'n';
+    } else {
+        *out++ = static_cast<char>(b);
+    }
+    return out;
+}
+
+// The conversion, with or without the escapes, in one pass. The output goes through a buffer
+// that is appended in large pieces, which costs far less than appending each character.
+template <bool kEscapes> std::string convertToUtf8(std::string_view bytes) {
+    using namespace wordscan;
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 2);
-    // The characters go through a buffer that is appended in large pieces, which costs far
-    // less than appending each character on its own.
-    char buffer[4096];
+    constexpr std::size_t kBuffer = 4096;
+    char buffer[kBuffer + 8]; // a step writes 6 bytes at most past the limit
     char* w = buffer;
-    const auto flush = [&] {
-        out.append(buffer, w - buffer);
-        w = buffer;
-    };
     const char* const p = bytes.data();
     const std::size_t size = bytes.size();
     std::size_t i = 0;
     while (i < size) {
-        const std::size_t end = asciiRunEnd(bytes, i);
-        if (static_cast<std::size_t>(buffer + sizeof buffer - w) < end - i) {
-            flush();
-            out.append(p + i, end - i);
-        } else if (end > i) {
-            std::memcpy(w, p + i, end - i);
-            w += end - i;
+        if (w >= buffer + kBuffer) {
+            out.append(buffer, w - buffer);
+            w = buffer;
         }
-        // The characters up to the next ASCII byte, all below U+10000; a step writes two of
-        // them at most.
-        for (i = end; i < size && static_cast<unsigned char>(p[i]) >= 0x80;) {
-            if (buffer + sizeof buffer - w < 6)
-                flush();
-            const auto b = static_cast<unsigned char>(p[i]);
-            const auto trail = i + 1 < size ? static_cast<unsigned char>(p[i + 1]) : 0;
-            char32_t c = kEscapeBase + b;
-            std::size_t used = 1;
-            if (isHalfWidthKana(b)) {
-                c = 0xFF61 + (b - 0xA1);
-            } else if (isLeadByte(b)) {
-                if (const char32_t pair = decodePair(b, trail); pair != 0) {
-                    c = pair;
-                    used = 2;
-                } else if (isTrailByte(trail)) {
-                    // A pair that has no character of its own (an NEC or IBM duplicate) still
-                    // holds its trail byte: reading that byte as the lead of another pair would
-                    // garble the characters that follow.
-                    w = putUtf8(w, c);
-                    c = trail < 0x80 ? trail : kEscapeBase + trail;
-                    used = 2;
-                }
+        const auto b = static_cast<unsigned char>(p[i]);
+        if (b < 0x80) {
+            // Runs of plain ASCII go eight bytes at a time, up to the first byte that may not
+            // be copied as it is.
+            while (i + kSize <= size && w + kSize <= buffer + kBuffer) {
+                const std::uint64_t word = load(p + i);
+                std::uint64_t stops = word & kHighBits;
+                // Control characters stop the run too: the byte after it tells which to escape.
+                if (kEscapes)
+                    stops |= hasByte(word, '\\') | hasLess(word, '\r' + 1);
+                std::memcpy(w, &word, kSize);
+                const std::size_t taken = stops == 0 ? kSize : firstMarked(stops);
+                w += taken;
+                i += taken;
+                if (taken < kSize)
+                    break;
             }
-            w = putUtf8(w, c);
-            i += used;
+            if (i < size && static_cast<unsigned char>(p[i]) < 0x80)
+                w = putAscii(w, static_cast<unsigned char>(p[i++]), kEscapes);
+            continue;
         }
+        // Runs of double-byte characters, most of Japanese text, in a loop of their own. Every
+        // pair whose first byte is no lead byte has no character in the table.
+        while (i + 1 < size && w < buffer + kBuffer &&
+               static_cast<unsigned char>(p[i]) - 0x80u <= 0xFCu - 0x80u) {
+            const char32_t pair =
+                decodePair(static_cast<unsigned char>(p[i]), static_cast<unsigned char>(p[i + 1]));
+            if (pair == 0)
+                break;
+            w = putUtf8(w, pair);
+            i += 2;
+        }
+        if (i == size || w >= buffer + kBuffer || static_cast<unsigned char>(p[i]) < 0x80)
+            continue;
+        const auto lead = static_cast<unsigned char>(p[i]);
+        const auto trail = i + 1 < size ? static_cast<unsigned char>(p[i + 1]) : 0;
+        if (isLeadByte(lead) && isTrailByte(trail)) {
+            // A pair that has no character of its own (an NEC or IBM duplicate) still holds its
+            // trail byte: reading that byte as the lead of another pair would garble the
+            // characters that follow.
+            w = putUtf8(w, kEscapeBase + lead);
+            w = trail < 0x80 ? putAscii(w, trail, kEscapes) : putUtf8(w, kEscapeBase + trail);
+            i += 2;
+            continue;
+        }
+        w = putUtf8(w, isHalfWidthKana(lead) ? 0xFF61 + (lead - 0xA1) : kEscapeBase + lead);
+        ++i;
     }
-    flush();
+    out.append(buffer, w - buffer);
     return out;
+}
+
+} // namespace
+
+std::string cp932ToUtf8(std::string_view bytes) {
+    return convertToUtf8<false>(bytes);
+}
+
+std::string cp932ToEscapedUtf8(std::string_view bytes) {
+    return convertToUtf8<true>(bytes);
 }
 
 std::optional<std::string> utf8ToCp932(std::string_view utf8, std::string* badChar) {

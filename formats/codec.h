@@ -11,6 +11,10 @@ namespace dorva {
 // U+F700 plus the byte value, and converts to that byte again.
 std::string cp932ToUtf8(std::string_view bytes);
 
+// cp932ToUtf8 with each backslash, CR and LF written as a backslash and then a backslash, "r"
+// or "n", as dorva-cli shows values, in the same one pass.
+std::string cp932ToEscapedUtf8(std::string_view bytes);
+
 // UTF-8 to code page 932. Empty when some character cannot be written in code page 932 (or
 // the text is not valid UTF-8); badChar then receives that character in UTF-8.
 std::optional<std::string> utf8ToCp932(std::string_view utf8, std::string* badChar = nullptr);

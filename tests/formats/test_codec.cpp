@@ -65,6 +65,38 @@ TEST(Codec, NonAsciiCharactersAreFoundAnywhereInALongText) {
     }
 }
 
+// The escapes written one character at a time, against which the one-pass conversion is held.
+std::string escapedOneByOne(const std::string& utf8) {
+    std::string out;
+    for (const char c : utf8)
+        out += c == '\\' ? "\\\\" : c == '\r' ? "\\r" : c == '\n' ? "\\n" : std::string(1, c);
+    return out;
+}
+
+// Converting with the escapes gives the escaped conversion, wherever the characters to escape
+// stand: in ASCII runs of any length, as a trail byte of a pair without a character of its own,
+// next to tabs and other control characters, and across the converter's buffer.
+TEST(Codec, EscapedConversionEscapesTheConvertedText) {
+    for (int lead = 0; lead < 256; ++lead) {
+        for (const int trail : {0x00, 0x09, 0x0A, 0x0D, 0x40, 0x5C, 0x7E, 0x80, 0xA0, 0xFC}) {
+            const std::string bytes = {static_cast<char>(lead), static_cast<char>(trail)};
+            ASSERT_EQ(cp932ToEscapedUtf8(bytes), escapedOneByOne(cp932ToUtf8(bytes)))
+                << lead << " " << trail;
+        }
+    }
+    const std::string pieces[] = {
+        "\\",       "\r\n", "\t",   "\x0b", "abcdefg",  "\x93\xfa", "\x95\x5c",
+        "\x87\x5c", "\xb1", "\x81", "\x80", "\xed\x40", "\xff",     "Secure the town "};
+    std::mt19937 random(5);
+    std::uniform_int_distribution<std::size_t> pick(0, std::size(pieces) - 1);
+    for (int sample = 0; sample < 60; ++sample) {
+        std::string bytes;
+        while (bytes.size() < static_cast<std::size_t>(sample * 211))
+            bytes += pieces[pick(random)];
+        ASSERT_EQ(cp932ToEscapedUtf8(bytes), escapedOneByOne(cp932ToUtf8(bytes))) << sample;
+    }
+}
+
 TEST(Codec, CharactersOutsideTheCodePageAndMalformedUtf8AreRefused) {
     std::string bad;
     EXPECT_FALSE(utf8ToCp932("a€b", &bad).has_value());
