@@ -1,5 +1,6 @@
 #include "app/editor.h"
 
+#include "app/cachedpanelstyle.h"
 #include "app/localpath.h"
 #include "app/pngreader.h"
 #include "app/settings.h"
@@ -38,6 +39,7 @@ std::unique_ptr<MainWindow> createEditor(Dialogs& dialogs) {
     QApplication::setApplicationName("DORVA");
     applyUiFont();
     usePngReader();
+    useCachedPanels();
     const QString config = configFolder();
     const QByteArray start = currentFolder();
     return std::make_unique<MainWindow>(
