@@ -83,10 +83,6 @@ bool readUtf8(std::string_view s, std::size_t& i, char32_t& c) {
     return true;
 }
 
-} // namespace
-
-namespace {
-
 // The escapes of a value as dorva-cli shows it: a backslash, CR and LF become two characters.
 bool needsEscape(unsigned char b) {
     return b == '\\' || b == '\r' || b == '\n';
@@ -126,7 +122,8 @@ template <bool kEscapes> std::string convertToUtf8(std::string_view bytes) {
             while (i + kSize <= size && w + kSize <= buffer + kBuffer) {
                 const std::uint64_t word = load(p + i);
                 std::uint64_t stops = word & kHighBits;
-                // Control characters stop the run too: the byte after it tells which to escape.
+                // Any control character stops the run too, which is a cheaper test than one
+                // for CR and LF; putAscii then escapes only what needs it.
                 if (kEscapes)
                     stops |= hasByte(word, '\\') | hasLess(word, '\r' + 1);
                 std::memcpy(w, &word, kSize);
