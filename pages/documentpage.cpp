@@ -78,12 +78,13 @@ void DocumentPage::change(const std::function<void()>& write) {
 
 void DocumentPage::showBindings(bool newDocument) {
     // Only controls whose value differs are touched, so the one being edited keeps its cursor
-    // and undo history.
+    // and undo history. A new document also takes away what the last one left to undo, even
+    // where the text is the same: an undo would bring the old document's value into it.
     for (const Binding& b : bindings_) {
         const Field& f = *b.field;
         if (auto* edit = qobject_cast<QLineEdit*>(b.control)) {
             const QString text = QString::fromStdString(document_.text(f));
-            if (edit->text() != text)
+            if (edit->text() != text || (newDocument && holdsEdits(edit)))
                 showFieldText(edit, text);
             if (f.enabled)
                 setInputEnabled(edit, f.enabled(document_));
@@ -93,12 +94,14 @@ void DocumentPage::showBindings(bool newDocument) {
             const QString value = toQString(f.get(document_));
             const bool text = f.type == FieldType::TextList;
             if ((text ? list->currentText() : listIndexText(list)) == value &&
-                !(newDocument && hasUnselectedExtraEntry(list)))
+                !(newDocument && (hasUnselectedExtraEntry(list) || holdsEdits(list->lineEdit()))))
                 continue;
             if (text)
                 showListText(list, value);
             else
                 showListIndex(list, value);
+            if (newDocument && holdsEdits(list->lineEdit()))
+                showFieldText(list->lineEdit(), list->lineEdit()->text());
         }
     }
 }

@@ -16,6 +16,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTextDocument>
 #include <algorithm>
 
 namespace dorva {
@@ -316,9 +317,11 @@ void MissionPage::showRest(bool newDocument) {
     setInputEnabled(intensity_, intensityEnabled(p));
     fogButton_->setColor(fogColour());
     // Only the memo itself edits the briefing, so an edit leaves the memo as the user made it.
+    // A new document takes away what the last one left to undo, even in the same text.
     if (briefing_ && newDocument) {
         const QString text = QString::fromStdString(d.text(field("BrfMemo")));
-        if (briefing_->text() != text)
+        const QTextDocument* memo = briefing_->memo()->document();
+        if (briefing_->text() != text || memo->isUndoAvailable() || memo->isRedoAvailable())
             briefing_->setText(text);
     }
 }

@@ -19,6 +19,10 @@ void showFieldText(QLineEdit* field, const QString& text) {
     field->setCursorPosition(0);
 }
 
+bool holdsEdits(const QLineEdit* field) {
+    return field && (field->isUndoAvailable() || field->isRedoAvailable());
+}
+
 void setInputEnabled(QWidget* field, bool on) {
     field->setEnabled(on);
     const QPalette surroundings = field->parentWidget()->palette();

@@ -33,6 +33,9 @@ Field* addField(QWidget* parent, const char* name, int x, int y, int width) {
 // Shows text in a one-line field from its start, as a file name is read best.
 void showFieldText(QLineEdit* field, const QString& text);
 
+// Whether the field (if any) holds edits that undo or redo would bring back.
+bool holdsEdits(const QLineEdit* field);
+
 // Enables or disables an input field; an enabled one has the window colour, a disabled one the
 // button face. Its text stays.
 void setInputEnabled(QWidget* field, bool on);

@@ -169,6 +169,23 @@ TEST_F(ActorPageTest, EditedFieldsAreSavedAsTyped) {
                             }));
 }
 
+// Opening another file leaves nothing of the last one to undo, also in fields whose text the
+// new file shares: an undo there would bring the old file's value into the new one.
+TEST_F(ActorPageTest, AnOpenedFileHasNothingOfTheLastOneToUndo) {
+    retype(field("Edit01a"), "Sato");
+    QLineEdit* kitPath = list("Edit04a")->lineEdit();
+    kitPath->setFocus();
+    QTest::keyClicks(kitPath, "custom/kit");
+    load(page, output(page)); // another file with the same values
+    for (QLineEdit* edit : {field("Edit01a"), kitPath}) {
+        edit->setFocus();
+        QTest::keyClick(edit, Qt::Key_Z, Qt::ControlModifier);
+    }
+    EXPECT_EQ(field("Edit01a")->text(), "Sato");
+    EXPECT_EQ(kitPath->text(), "custom/kit");
+    EXPECT_FALSE(page.document().modified());
+}
+
 TEST_F(ActorPageTest, NumberFieldsTakeOnlyDigitsByTyping) {
     expectDigitKeysOnly(&page, {"Edit14a", "Edit05a"}, "Edit01a");
 }

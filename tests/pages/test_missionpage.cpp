@@ -340,6 +340,22 @@ TEST_F(MissionPageTest, UserEditsAreWrittenIntoTheDocument) {
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
 
+// Opening another file leaves nothing of the last one to undo, also where the new file has the
+// same text: in an editable list and in the briefing memo (edited and typed back as it was).
+TEST_F(MissionPageTest, AnOpenedFileHasNothingOfTheLastOneToUndo) {
+    showActive();
+    load(page, cp932(kSample));
+    retype(list("Edit22m"), "Sniper");
+    QPlainTextEdit* memo = briefing.memo();
+    memo->moveCursor(QTextCursor::End);
+    typeText(memo, "x");
+    QTest::keyClick(memo, Qt::Key_Backspace);
+    load(page, output(page)); // another file with the same values
+    EXPECT_EQ(list("Edit22m")->currentText(), "Sniper");
+    EXPECT_FALSE(list("Edit22m")->lineEdit()->isUndoAvailable());
+    EXPECT_FALSE(memo->document()->isUndoAvailable());
+}
+
 TEST_F(MissionPageTest, FogOverrideSwitchedOnInsertsTheElement) {
     showActive();
     load(page, cp932(kNoFog));
