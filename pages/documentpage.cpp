@@ -93,13 +93,13 @@ void DocumentPage::showBindings(bool newDocument) {
         } else if (auto* list = qobject_cast<QComboBox*>(b.control)) {
             const QString value = toQString(f.get(document_));
             const bool text = f.type == FieldType::TextList;
-            if ((text ? list->currentText() : listIndexText(list)) == value &&
-                !(newDocument && (hasUnselectedExtraEntry(list) || holdsEdits(list->lineEdit()))))
-                continue;
-            if (text)
-                showListText(list, value);
-            else
-                showListIndex(list, value);
+            if ((text ? list->currentText() : listIndexText(list)) != value ||
+                (newDocument && hasUnselectedExtraEntry(list))) {
+                if (text)
+                    showListText(list, value);
+                else
+                    showListIndex(list, value);
+            }
             if (newDocument && holdsEdits(list->lineEdit()))
                 showFieldText(list->lineEdit(), list->lineEdit()->text());
         }
