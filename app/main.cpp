@@ -1,5 +1,6 @@
 #include "app/commandline.h"
 #include "app/editor.h"
+#include "app/fontconfigloader.h"
 #include "app/localpath.h"
 #include "controls/dialogs.h"
 
@@ -31,6 +32,7 @@ int main(int argc, char** argv) {
         return printAndEnd(dorva::parseCommandLine(QCoreApplication::arguments(), QString()));
     }
 
+    dorva::FontConfigLoader fonts;
     QApplication app(argc, argv);
     // Parsed again once Qt has taken its own options (-platform, -style...) out of the list.
     // Files are made absolute now, since the file browser moves the working folder later.
@@ -40,6 +42,7 @@ int main(int argc, char** argv) {
         return printAndEnd(line);
     // The name of the desktop entry, so that the desktop ties the window to its entry and icon.
     QGuiApplication::setDesktopFileName(DORVA_APP_ID);
+    fonts.wait();
     dorva::QtDialogs dialogs;
     const auto window = dorva::createEditor(dialogs);
     window->show();

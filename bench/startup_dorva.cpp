@@ -2,6 +2,7 @@
 // Files given as arguments are opened in their pages before the window shows, for the memory
 // figure.
 #include "app/editor.h"
+#include "app/fontconfigloader.h"
 #include "bench/quitwhenidle.h"
 #include "controls/dialogs.h"
 #include "pages/actorpage.h"
@@ -11,7 +12,9 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    dorva::FontConfigLoader fonts;
     QApplication app(argc, argv);
+    fonts.wait();
     dorva::QtDialogs dialogs;
     const auto window = dorva::createEditor(dialogs);
     for (const QString& file : QCoreApplication::arguments().mid(1)) {
