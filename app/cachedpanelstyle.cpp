@@ -24,9 +24,20 @@ bool copiesExactly(const QPainter* painter) {
            painter->compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
-QString panelKey(const QStyleOptionFrame& frame, qreal ratio) {
+// A panel is the same in every column of its middle: its corners and ends lie within this many
+// pixels of its sides, and its background is one colour. So a wider panel is drawn from one of
+// kSplicedWidth, its middle column stretched, and fields of every width share one drawing.
+constexpr int kSides = 6;
+constexpr int kSplicedWidth = 2 * kSides + 1;
+
+bool spliceable(const QStyleOptionFrame& frame, const QPainter* painter) {
+    return frame.rect.width() > kSplicedWidth && frame.palette.base().style() == Qt::SolidPattern &&
+           !painter->testRenderHint(QPainter::SmoothPixmapTransform);
+}
+
+QString panelKey(const QStyleOptionFrame& frame, int width, qreal ratio) {
     return QStringLiteral("dorva-panel-%1x%2-%3-%4-%5-%6-%7-%8-%9")
-        .arg(frame.rect.width())
+        .arg(width)
         .arg(frame.rect.height())
         .arg(frame.lineWidth)
         .arg(frame.midLineWidth)
@@ -48,20 +59,35 @@ void CachedPanelStyle::drawPrimitive(PrimitiveElement element, const QStyleOptio
         return;
     }
     const qreal ratio = painter->device()->devicePixelRatio();
-    const QString key = panelKey(*frame, ratio);
+    const bool spliced = spliceable(*frame, painter);
+    const QRect& rect = frame->rect;
+    const QString key = panelKey(*frame, spliced ? kSplicedWidth : rect.width(), ratio);
     QPixmap panel;
     if (!QPixmapCache::find(key, &panel)) {
-        panel = QPixmap(frame->rect.size() * ratio);
+        QStyleOptionFrame drawn(*frame);
+        drawn.rect = QRect(0, 0, spliced ? kSplicedWidth : rect.width(), rect.height());
+        panel = QPixmap(drawn.rect.size() * ratio);
         panel.setDevicePixelRatio(ratio);
         panel.fill(Qt::transparent);
-        QStyleOptionFrame atOrigin(*frame);
-        atOrigin.rect.moveTo(0, 0);
         QPainter panelPainter(&panel);
-        QProxyStyle::drawPrimitive(element, &atOrigin, &panelPainter, widget);
+        QProxyStyle::drawPrimitive(element, &drawn, &panelPainter, widget);
         panelPainter.end();
         QPixmapCache::insert(key, panel);
     }
-    painter->drawPixmap(frame->rect.topLeft(), panel);
+    if (!spliced) {
+        painter->drawPixmap(rect.topLeft(), panel);
+        return;
+    }
+    // The source rectangles count the pixmap's own pixels.
+    const qreal height = rect.height() * ratio;
+    const qreal sides = kSides * ratio;
+    painter->drawPixmap(QRectF(rect.left(), rect.top(), kSides, rect.height()), panel,
+                        QRectF(0, 0, sides, height));
+    painter->drawPixmap(
+        QRectF(rect.left() + kSides, rect.top(), rect.width() - 2 * kSides, rect.height()), panel,
+        QRectF(sides, 0, ratio, height));
+    painter->drawPixmap(QRectF(rect.right() + 1 - kSides, rect.top(), kSides, rect.height()), panel,
+                        QRectF(sides + ratio, 0, sides, height));
 }
 
 void useCachedPanels() {

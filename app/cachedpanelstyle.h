@@ -5,7 +5,7 @@
 namespace dorva {
 
 // The Fusion style, drawing each text field's panel (its background and antialiased rounded
-// frame) once per size and state and then copying it, with the same pixels. Drawing the frame
+// frame) once per height and state and then copying it, with the same pixels. Drawing the frame
 // is most of what painting a text field costs, and the pages show dozens of them.
 class CachedPanelStyle : public QProxyStyle {
 public:
