@@ -3,6 +3,7 @@
 #include "app/filemask.h"
 #include "app/folderlisting.h"
 #include "app/localpath.h"
+#include "app/rowdelegate.h"
 #include "app/shortcutlist.h"
 #include "app/shortcutpath.h"
 #include "controls/dialogs.h"
@@ -15,7 +16,6 @@
 #include <QScopeGuard>
 #include <QSplitter>
 #include <QStringListModel>
-#include <QStyledItemDelegate>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <unistd.h>
@@ -29,33 +29,7 @@ constexpr int fileItemHeight = 12;
 constexpr int folderItemHeight = 16;
 constexpr int folderIndent = 8;
 constexpr int pathRole = Qt::UserRole;
-constexpr int levelRole = Qt::UserRole + 1;
-
-// Gives every row of a list the same height; with an indent it also shifts each row right by
-// its level, so the folder list reads as a tree.
-class RowDelegate : public QStyledItemDelegate {
-public:
-    RowDelegate(int height, int indent, QObject* parent)
-        : QStyledItemDelegate(parent), height_(height), indent_(indent) {}
-
-    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
-        QSize size = QStyledItemDelegate::sizeHint(option, index);
-        size.setHeight(height_);
-        size.rwidth() += indent_ * index.data(levelRole).toInt();
-        return size;
-    }
-
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        QStyleOptionViewItem shifted(option);
-        shifted.rect.setLeft(option.rect.left() + indent_ * index.data(levelRole).toInt());
-        QStyledItemDelegate::paint(painter, shifted, index);
-    }
-
-private:
-    int height_;
-    int indent_;
-};
+constexpr int levelRole = RowDelegate::levelRole;
 
 QWidget* panel(const char* name, QWidget* child) {
     auto* widget = new QWidget;
