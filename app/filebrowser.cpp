@@ -3,6 +3,7 @@
 #include "app/filemask.h"
 #include "app/folderlisting.h"
 #include "app/localpath.h"
+#include "app/nameorder.h"
 #include "app/rowdelegate.h"
 #include "app/shortcutlist.h"
 #include "app/shortcutpath.h"
@@ -40,23 +41,8 @@ QWidget* panel(const char* name, QWidget* child) {
     return widget;
 }
 
-struct Name {
-    QString text; // as shown
-    QByteArray bytes;
-};
-
-// Names sorted as the user reads them: letter case ignored, ties broken by exact order.
-void sortNames(std::vector<Name>& names) {
-    std::sort(names.begin(), names.end(), [](const Name& a, const Name& b) {
-        const int c = a.text.compare(b.text, Qt::CaseInsensitive);
-        if (c != 0)
-            return c < 0;
-        return a.text != b.text ? a.text < b.text : a.bytes < b.bytes;
-    });
-}
-
-std::vector<Name> shownNames(const QByteArrayList& names) {
-    std::vector<Name> shown;
+std::vector<ListedName> shownNames(const QByteArrayList& names) {
+    std::vector<ListedName> shown;
     shown.reserve(static_cast<std::size_t>(names.size()));
     for (const QByteArray& name : names)
         shown.push_back({shownName(name), name});
@@ -256,15 +242,15 @@ QStringList FileBrowser::files() const {
 
 void FileBrowser::rebuildFileList(const QByteArrayList& all) {
     const FileMask mask = parseFileMask(mask_);
-    std::vector<Name> names;
-    for (Name& name : shownNames(all)) {
+    std::vector<ListedName> names;
+    for (ListedName& name : shownNames(all)) {
         if (matchesFileMask(mask, name.text))
             names.push_back(std::move(name));
     }
-    sortNames(names);
+    sortListedNames(names);
     QStringList texts;
     fileNames_.clear();
-    for (const Name& name : names) {
+    for (const ListedName& name : names) {
         texts << name.text;
         fileNames_ << name.bytes;
     }
@@ -295,9 +281,9 @@ void FileBrowser::rebuildFolderList(const QByteArrayList& subfolders) {
     }
     folderList_->setCurrentRow(folderList_->count() - 1);
 
-    std::vector<Name> names = shownNames(subfolders);
-    sortNames(names);
-    for (const Name& name : names)
+    std::vector<ListedName> names = shownNames(subfolders);
+    sortListedNames(names);
+    for (const ListedName& name : names)
         add(name.text, joinPath(folder_, name.bytes), level + 1, closedIcon_);
 }
 
