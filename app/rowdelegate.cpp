@@ -3,11 +3,20 @@
 #include <QApplication>
 #include <QFontMetrics>
 #include <QPainter>
+#include <QProxyStyle>
 #include <QTextLayout>
 
 namespace dorva {
 
 namespace {
+
+// Fusion draws view items as the common style does, which the shortcut below follows; any
+// other style may draw rows of its own.
+bool drawsCommonItems(const QStyle* style) {
+    if (const auto* proxy = qobject_cast<const QProxyStyle*>(style))
+        style = proxy->baseStyle();
+    return style->name() == QLatin1String("fusion");
+}
 
 // A row the shortcut below draws exactly as the style would: text only, on one line.
 bool plainTextRow(const QStyleOptionViewItem& option) {
@@ -81,7 +90,7 @@ void RowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     row.rect.setLeft(option.rect.left() + indent_ * index.data(levelRole).toInt());
     const QWidget* widget = row.widget;
     QStyle* style = widget ? widget->style() : QApplication::style();
-    if (!plainTextRow(row)) {
+    if (!drawsCommonItems(style) || !plainTextRow(row)) {
         style->drawControl(QStyle::CE_ItemViewItem, &row, painter, widget);
         return;
     }

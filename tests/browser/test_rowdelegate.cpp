@@ -6,7 +6,9 @@
 #include <QListView>
 #include <QPainter>
 #include <QStringListModel>
+#include <QStyleFactory>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 
@@ -70,17 +72,22 @@ TEST(RowDelegate, PaintsRowsAsTheStyleDoes) {
     larger.setPixelSize(15);
     QFont points = QApplication::font();
     points.setPointSizeF(10.5);
-    for (const QFont& font : {dorva::uiFont(), larger, QApplication::font(), points}) {
-        view.setFont(font);
-        for (const int height : {12, 17})
-            for (int row = 0; row < model.rowCount(); ++row)
-                for (const QStyle::State state : states) {
-                    const QModelIndex index = model.index(row);
-                    EXPECT_EQ(paintedRow(rows, view, index, state, height),
-                              paintedRow(expected, view, index, state, height))
-                        << row << " state " << int(state) << " height " << height << " "
-                        << font.family().toStdString();
-                }
+    // Under another style the rows are that style's.
+    const std::unique_ptr<QStyle> windows(QStyleFactory::create(QStringLiteral("windows")));
+    for (QStyle* style : {static_cast<QStyle*>(nullptr), windows.get()}) {
+        view.setStyle(style);
+        for (const QFont& font : {dorva::uiFont(), larger, QApplication::font(), points}) {
+            view.setFont(font);
+            for (const int height : {12, 17})
+                for (int row = 0; row < model.rowCount(); ++row)
+                    for (const QStyle::State state : states) {
+                        const QModelIndex index = model.index(row);
+                        EXPECT_EQ(paintedRow(rows, view, index, state, height),
+                                  paintedRow(expected, view, index, state, height))
+                            << row << " state " << int(state) << " height " << height << " "
+                            << font.family().toStdString();
+                    }
+        }
     }
 }
 
