@@ -18,7 +18,6 @@
 #include <QSplitter>
 #include <QStringListModel>
 #include <QVBoxLayout>
-#include <algorithm>
 #include <unistd.h>
 #include <vector>
 
