@@ -12,22 +12,6 @@
 
 namespace {
 
-// The delegate's rows before its shortcut: the style draws the whole item.
-class StyleDrawnRows : public QStyledItemDelegate {
-public:
-    StyleDrawnRows(int indent) : indent_(indent) {}
-    void paint(QPainter* painter, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        QStyleOptionViewItem shifted(option);
-        shifted.rect.setLeft(option.rect.left() +
-                             indent_ * index.data(dorva::RowDelegate::levelRole).toInt());
-        QStyledItemDelegate::paint(painter, shifted, index);
-    }
-
-private:
-    int indent_;
-};
-
 QImage paintedRow(const QAbstractItemDelegate& delegate, const QListView& view,
                   const QModelIndex& index, QStyle::State state, int height) {
     QStyleOptionViewItem option;
@@ -57,7 +41,7 @@ TEST(RowDelegate, PaintsRowsAsTheStyleDoes) {
     QListView view;
     view.setModel(&model);
     const dorva::RowDelegate rows(12, 0, nullptr);
-    const StyleDrawnRows expected(0);
+    const QStyledItemDelegate expected; // the style draws the whole row
     const QStyle::State states[] = {
         QStyle::State_Enabled | QStyle::State_Active,
         QStyle::State_Enabled | QStyle::State_Active | QStyle::State_Selected,
