@@ -1,9 +1,12 @@
 #include "app/cachedpanelstyle.h"
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleOption>
+#include <optional>
+#include <vector>
 
 namespace dorva {
 
@@ -24,70 +27,167 @@ bool copiesExactly(const QPainter* painter) {
            painter->compositionMode() == QPainter::CompositionMode_SourceOver;
 }
 
-// A panel is the same in every column of its middle: its corners and ends lie within this many
-// pixels of its sides, and its background is one colour. So a wider panel is drawn from one of
-// kSplicedWidth, its middle column stretched, and fields of every width share one drawing.
-constexpr int kSides = 6;
-constexpr int kSplicedWidth = 2 * kSides + 1;
+// Corners, rounded ends and the frames' lines lie within this many pixels of a side.
+constexpr int kEdge = 6;
 
-bool spliceable(const QStyleOptionFrame& frame, const QPainter* painter) {
-    return frame.rect.width() > kSplicedWidth && frame.palette.base().style() == Qt::SolidPattern &&
-           !painter->testRenderHint(QPainter::SmoothPixmapTransform);
+// Along one axis: the pixels at either end that are drawn as they are. The one pixel between
+// them is the same all along the middle, so it is stretched over the rest. No ends: the axis is
+// drawn whole.
+struct Cut {
+    int head = 0;
+    int tail = 0;
+
+    bool cuts(int length) const { return head + tail > 0 && length > head + 1 + tail; }
+    int drawnLength(int length) const { return cuts(length) ? head + 1 + tail : length; }
+};
+
+struct Splicing {
+    Cut across;
+    Cut down;
+    QString drawnWith; // what else the drawing depends on, for the cache key
+};
+
+// The middle of a frame is one colour only where the palette paints with plain colours.
+bool plainColours(const QPalette& palette) {
+    return palette.window().style() == Qt::SolidPattern &&
+           palette.base().style() == Qt::SolidPattern &&
+           palette.button().style() == Qt::SolidPattern;
 }
 
-QString panelKey(const QStyleOptionFrame& frame, int width, qreal ratio) {
-    return QStringLiteral("dorva-panel-%1x%2-%3-%4-%5-%6-%7-%8-%9")
-        .arg(width)
-        .arg(frame.rect.height())
-        .arg(frame.lineWidth)
-        .arg(frame.midLineWidth)
-        .arg(static_cast<int>(frame.features))
-        .arg(static_cast<int>(frame.state))
-        .arg(static_cast<int>(frame.direction))
-        .arg(frame.palette.cacheKey())
+std::optional<Splicing> splicing(QStyle::PrimitiveElement element, const QStyleOption* option,
+                                 const QStyle* style, const QWidget* widget) {
+    const Cut ends = plainColours(option->palette) ? Cut{kEdge, kEdge} : Cut{};
+    switch (element) {
+    case QStyle::PE_PanelLineEdit: {
+        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        if (!frame || frame->lineWidth <= 0)
+            return std::nullopt;
+        return Splicing{ends, Cut{},
+                        QStringLiteral("%1-%2-%3")
+                            .arg(frame->lineWidth)
+                            .arg(frame->midLineWidth)
+                            .arg(static_cast<int>(frame->features))};
+    }
+    case QStyle::PE_FrameTabWidget: {
+        const auto* frame = qstyleoption_cast<const QStyleOptionTabWidgetFrame*>(option);
+        if (!frame)
+            return std::nullopt;
+        return Splicing{ends, ends,
+                        QStringLiteral("%1-%2-%3")
+                            .arg(frame->lineWidth)
+                            .arg(frame->midLineWidth)
+                            .arg(static_cast<int>(frame->shape))};
+    }
+    case QStyle::PE_FrameGroupBox: {
+        const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
+        if (!frame)
+            return std::nullopt;
+        // The frame starts below the title's line, whose height Fusion takes from the box.
+        const auto* box = qobject_cast<const QGroupBox*>(widget);
+        const int title =
+            qMax(style->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, option, widget),
+                 option->fontMetrics.height());
+        const Cut down = ends.head > 0 ? Cut{title + 2 * kEdge, kEdge} : Cut{};
+        return Splicing{ends, down,
+                        QStringLiteral("%1-%2-%3-%4-%5-%6")
+                            .arg(frame->lineWidth)
+                            .arg(frame->midLineWidth)
+                            .arg(static_cast<int>(frame->features))
+                            .arg(option->fontMetrics.height())
+                            .arg(box && box->isCheckable())
+                            .arg(box && box->title().isEmpty())};
+    }
+    default:
+        return std::nullopt;
+    }
+}
+
+constexpr int kBand = 16;
+
+// One piece of an axis: where it lands and where it comes from in the drawing, both counted in
+// the widget's pixels.
+struct Piece {
+    int at;
+    int length;
+    int from;
+    int fromLength;
+};
+
+// A stretched middle is copied in bands of at most `band` lines. Qt hands a fill of more than
+// about a hundred lines, which a copy clipped to anything but one rectangle is, to worker
+// threads, and each such fill costs more in wake-ups than the copy itself.
+std::vector<Piece> pieces(const Cut& cut, int length, int band) {
+    if (!cut.cuts(length))
+        return {{0, length, 0, length}};
+    std::vector<Piece> result{{0, cut.head, 0, cut.head}};
+    for (int at = cut.head; at < length - cut.tail; at += band)
+        result.push_back({at, qMin(band, length - cut.tail - at), cut.head, 1});
+    result.push_back({length - cut.tail, cut.tail, cut.head + 1, cut.tail});
+    return result;
+}
+
+QString drawingKey(QStyle::PrimitiveElement element, const QStyleOption& option,
+                   const Splicing& splicing, QSize drawn, qreal ratio) {
+    return QStringLiteral("dorva-frame-%1-%2x%3-%4-%5-%6-%7-%8")
+        .arg(static_cast<int>(element))
+        .arg(drawn.width())
+        .arg(drawn.height())
+        .arg(splicing.drawnWith)
+        .arg(static_cast<int>(option.state))
+        .arg(static_cast<int>(option.direction))
+        .arg(option.palette.cacheKey())
         .arg(ratio);
 }
 
 } // namespace
 
+void CachedPanelStyle::drawSmall(PrimitiveElement element, const QStyleOption& option,
+                                 const QRect& rect, QPainter* painter,
+                                 const QWidget* widget) const {
+    if (const auto* tabFrame = qstyleoption_cast<const QStyleOptionTabWidgetFrame*>(&option)) {
+        QStyleOptionTabWidgetFrame small(*tabFrame);
+        small.rect = rect;
+        QProxyStyle::drawPrimitive(element, &small, painter, widget);
+    } else {
+        QStyleOptionFrame small(*qstyleoption_cast<const QStyleOptionFrame*>(&option));
+        small.rect = rect;
+        QProxyStyle::drawPrimitive(element, &small, painter, widget);
+    }
+}
+
 void CachedPanelStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
                                      QPainter* painter, const QWidget* widget) const {
-    const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
-    if (element != PE_PanelLineEdit || !frame || frame->lineWidth <= 0 || frame->rect.isEmpty() ||
-        !copiesExactly(painter)) {
+    const std::optional<Splicing> splice =
+        option && !option->rect.isEmpty() ? splicing(element, option, this, widget) : std::nullopt;
+    if (!splice || !copiesExactly(painter)) {
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
     const qreal ratio = painter->device()->devicePixelRatio();
-    const bool spliced = spliceable(*frame, painter);
-    const QRect& rect = frame->rect;
-    const QString key = panelKey(*frame, spliced ? kSplicedWidth : rect.width(), ratio);
-    QPixmap panel;
-    if (!QPixmapCache::find(key, &panel)) {
-        QStyleOptionFrame drawn(*frame);
-        drawn.rect = QRect(0, 0, spliced ? kSplicedWidth : rect.width(), rect.height());
-        panel = QPixmap(drawn.rect.size() * ratio);
-        panel.setDevicePixelRatio(ratio);
-        panel.fill(Qt::transparent);
-        QPainter panelPainter(&panel);
-        QProxyStyle::drawPrimitive(element, &drawn, &panelPainter, widget);
-        panelPainter.end();
-        QPixmapCache::insert(key, panel);
+    const QRect& rect = option->rect;
+    const QSize drawn(splice->across.drawnLength(rect.width()),
+                      splice->down.drawnLength(rect.height()));
+    const QString key = drawingKey(element, *option, *splice, drawn, ratio);
+    QPixmap drawing;
+    if (!QPixmapCache::find(key, &drawing)) {
+        drawing = QPixmap(drawn * ratio);
+        drawing.setDevicePixelRatio(ratio);
+        drawing.fill(Qt::transparent);
+        QPainter drawingPainter(&drawing);
+        drawSmall(element, *option, QRect(QPoint(0, 0), drawn), &drawingPainter, widget);
+        drawingPainter.end();
+        QPixmapCache::insert(key, drawing);
     }
-    if (!spliced) {
-        painter->drawPixmap(rect.topLeft(), panel);
-        return;
-    }
+    // Stretching copies of one pixel needs no smoothing, and the pieces land on whole pixels.
     // The source rectangles count the pixmap's own pixels.
-    const qreal height = rect.height() * ratio;
-    const qreal sides = kSides * ratio;
-    painter->drawPixmap(QRectF(rect.left(), rect.top(), kSides, rect.height()), panel,
-                        QRectF(0, 0, sides, height));
-    painter->drawPixmap(
-        QRectF(rect.left() + kSides, rect.top(), rect.width() - 2 * kSides, rect.height()), panel,
-        QRectF(sides, 0, ratio, height));
-    painter->drawPixmap(QRectF(rect.right() + 1 - kSides, rect.top(), kSides, rect.height()), panel,
-                        QRectF(sides + ratio, 0, sides, height));
+    const bool smooth = painter->testRenderHint(QPainter::SmoothPixmapTransform);
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    for (const Piece& x : pieces(splice->across, rect.width(), rect.width()))
+        for (const Piece& y : pieces(splice->down, rect.height(), kBand))
+            painter->drawPixmap(
+                QRectF(rect.left() + x.at, rect.top() + y.at, x.length, y.length), drawing,
+                QRectF(x.from * ratio, y.from * ratio, x.fromLength * ratio, y.fromLength * ratio));
+    painter->setRenderHint(QPainter::SmoothPixmapTransform, smooth);
 }
 
 void useCachedPanels() {

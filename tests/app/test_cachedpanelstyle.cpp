@@ -1,11 +1,16 @@
 #include "app/cachedpanelstyle.h"
 
+#include <QCheckBox>
+#include <QGroupBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleFactory>
 #include <QStyleOptionFrame>
+#include <QTabWidget>
+#include <QVBoxLayout>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -16,8 +21,10 @@ struct Scaling {
     qreal pixelRatio;   // of the device, as on a high-density screen
 };
 
-QImage painted(QLineEdit& field, QStyle* style, Scaling scaling) {
+QImage painted(QWidget& field, QStyle* style, Scaling scaling) {
     field.setStyle(style);
+    for (QWidget* child : field.findChildren<QWidget*>())
+        child->setStyle(style);
     const qreal scale = scaling.painterScale * scaling.pixelRatio;
     QImage image((field.size() + QSize(2, 2)) * scale, QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(scaling.pixelRatio);
@@ -96,6 +103,67 @@ TEST(CachedPanelStyle, SplicedPanelsAreFusionsPixels) {
                                     << width << "x" << height << " state " << int(state)
                                     << " direction " << direction << " ratio " << ratio;
                         }
+}
+
+// Page and group box frames are spliced from small drawings in both directions: they must come
+// out as Fusion draws them for every size, tab position and kind of box, whatever the title's
+// font.
+TEST(CachedPanelStyle, SplicedFramesAreFusionsPixels) {
+    const std::unique_ptr<QStyle> fusion(QStyleFactory::create("fusion"));
+    const std::unique_ptr<QStyle> cached(new dorva::CachedPanelStyle(QStringLiteral("fusion")));
+    QPixmapCache::clear();
+    const auto compare = [&](QWidget& widget, const QString& what) {
+        widget.setAttribute(Qt::WA_DontShowOnScreen);
+        widget.show(); // lays the tabs out
+        for (const Scaling scaling : {Scaling{1, 1}, Scaling{1, 2}, Scaling{1.5, 1}}) {
+            // Changing the style lays the widget out again; its second drawing is settled. The
+            // second drawing with the cache copies what the first one drew into it.
+            painted(widget, fusion.get(), scaling);
+            const QImage expected = painted(widget, fusion.get(), scaling);
+            painted(widget, cached.get(), scaling);
+            ASSERT_EQ(painted(widget, cached.get(), scaling), expected)
+                << what.toStdString() << " ratio " << scaling.pixelRatio;
+        }
+    };
+    const QTabWidget::TabPosition positions[] = {QTabWidget::North, QTabWidget::South,
+                                                 QTabWidget::West, QTabWidget::East};
+    for (const QSize size : {QSize(60, 50), QSize(301, 240), QSize(772, 430)})
+        for (const QTabWidget::TabPosition position : positions)
+            for (const int current : {0, 1}) {
+                QTabWidget tabs;
+                tabs.addTab(new QLabel(QStringLiteral("Mission")), QStringLiteral("Mission"));
+                tabs.addTab(new QWidget, QStringLiteral("Actor"));
+                tabs.setTabPosition(position);
+                tabs.setCurrentIndex(current);
+                tabs.setLayoutDirection(current ? Qt::RightToLeft : Qt::LeftToRight);
+                tabs.setFixedSize(size);
+                compare(tabs, QStringLiteral("tabs %1x%2 at %3, tab %4")
+                                  .arg(size.width())
+                                  .arg(size.height())
+                                  .arg(position)
+                                  .arg(current));
+            }
+    for (const QSize size : {QSize(40, 30), QSize(120, 61), QSize(400, 300)})
+        for (const QString& title : {QString(), QStringLiteral("Map Properties")})
+            for (int kind = 0; kind < 5; ++kind) {
+                QGroupBox box(title);
+                box.setCheckable(kind == 1);
+                box.setFlat(kind == 2);
+                box.setEnabled(kind != 3);
+                if (kind == 4) {
+                    QFont big = box.font();
+                    big.setPointSize(big.pointSize() * 3);
+                    box.setFont(big);
+                }
+                auto* layout = new QVBoxLayout(&box);
+                layout->addWidget(new QCheckBox(QStringLiteral("Fog")));
+                box.setFixedSize(size);
+                compare(box, QStringLiteral("box %1x%2 \"%3\" kind %4")
+                                 .arg(size.width())
+                                 .arg(size.height())
+                                 .arg(title)
+                                 .arg(kind));
+            }
 }
 
 } // namespace
