@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleOption>
+#include <array>
+#include <iterator>
 #include <optional>
 #include <vector>
 
@@ -44,7 +46,7 @@ struct Cut {
 struct Splicing {
     Cut across;
     Cut down;
-    QString drawnWith; // what else the drawing depends on, for the cache key
+    std::array<int, 6> drawnWith; // what else the drawing depends on, for the cache key
 };
 
 // The middle of a frame is one colour only where the palette paints with plain colours.
@@ -62,21 +64,16 @@ std::optional<Splicing> splicing(QStyle::PrimitiveElement element, const QStyleO
         const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
         if (!frame || frame->lineWidth <= 0)
             return std::nullopt;
-        return Splicing{ends, Cut{},
-                        QStringLiteral("%1-%2-%3")
-                            .arg(frame->lineWidth)
-                            .arg(frame->midLineWidth)
-                            .arg(static_cast<int>(frame->features))};
+        return Splicing{ends,
+                        Cut{},
+                        {frame->lineWidth, frame->midLineWidth, static_cast<int>(frame->features)}};
     }
     case QStyle::PE_FrameTabWidget: {
         const auto* frame = qstyleoption_cast<const QStyleOptionTabWidgetFrame*>(option);
         if (!frame)
             return std::nullopt;
-        return Splicing{ends, ends,
-                        QStringLiteral("%1-%2-%3")
-                            .arg(frame->lineWidth)
-                            .arg(frame->midLineWidth)
-                            .arg(static_cast<int>(frame->shape))};
+        return Splicing{
+            ends, ends, {frame->lineWidth, frame->midLineWidth, static_cast<int>(frame->shape)}};
     }
     case QStyle::PE_FrameGroupBox: {
         const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
@@ -88,14 +85,11 @@ std::optional<Splicing> splicing(QStyle::PrimitiveElement element, const QStyleO
             qMax(style->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, option, widget),
                  option->fontMetrics.height());
         const Cut down = ends.head > 0 ? Cut{title + 2 * kEdge, kEdge} : Cut{};
-        return Splicing{ends, down,
-                        QStringLiteral("%1-%2-%3-%4-%5-%6")
-                            .arg(frame->lineWidth)
-                            .arg(frame->midLineWidth)
-                            .arg(static_cast<int>(frame->features))
-                            .arg(option->fontMetrics.height())
-                            .arg(box && box->isCheckable())
-                            .arg(box && box->title().isEmpty())};
+        return Splicing{ends,
+                        down,
+                        {frame->lineWidth, frame->midLineWidth, static_cast<int>(frame->features),
+                         option->fontMetrics.height(), box && box->isCheckable(),
+                         box && box->title().isEmpty()}};
     }
     default:
         return std::nullopt;
@@ -126,17 +120,29 @@ std::vector<Piece> pieces(const Cut& cut, int length, int band) {
     return result;
 }
 
+// The key holds the values as they are, which is much cheaper than formatting them as text.
 QString drawingKey(QStyle::PrimitiveElement element, const QStyleOption& option,
-                   const Splicing& splicing, QSize drawn, qreal ratio) {
-    return QStringLiteral("dorva-frame-%1-%2x%3-%4-%5-%6-%7-%8")
-        .arg(static_cast<int>(element))
-        .arg(drawn.width())
-        .arg(drawn.height())
-        .arg(splicing.drawnWith)
-        .arg(static_cast<int>(option.state))
-        .arg(static_cast<int>(option.direction))
-        .arg(option.palette.cacheKey())
-        .arg(ratio);
+                   const Splicing& splicing, QSize drawn, int ratio) {
+    const std::array<int, 6>& with = splicing.drawnWith;
+    const qint64 palette = option.palette.cacheKey();
+    const qint32 values[] = {element,
+                             drawn.width(),
+                             drawn.height(),
+                             with[0],
+                             with[1],
+                             with[2],
+                             with[3],
+                             with[4],
+                             with[5],
+                             static_cast<int>(option.state),
+                             option.direction,
+                             static_cast<qint32>(palette),
+                             static_cast<qint32>(palette >> 32),
+                             ratio};
+    QString key = QStringLiteral("dorva-frame:");
+    static_assert(sizeof(qint32) == 2 * sizeof(QChar));
+    key.append(reinterpret_cast<const QChar*>(values), 2 * std::size(values));
+    return key;
 }
 
 } // namespace
@@ -163,7 +169,7 @@ void CachedPanelStyle::drawPrimitive(PrimitiveElement element, const QStyleOptio
         QProxyStyle::drawPrimitive(element, option, painter, widget);
         return;
     }
-    const qreal ratio = painter->device()->devicePixelRatio();
+    const int ratio = qRound(painter->device()->devicePixelRatio());
     const QRect& rect = option->rect;
     const QSize drawn(splice->across.drawnLength(rect.width()),
                       splice->down.drawnLength(rect.height()));
@@ -179,14 +185,26 @@ void CachedPanelStyle::drawPrimitive(PrimitiveElement element, const QStyleOptio
         QPixmapCache::insert(key, drawing);
     }
     // Stretching copies of one pixel needs no smoothing, and the pieces land on whole pixels.
-    // The source rectangles count the pixmap's own pixels.
+    // The source rectangles count the pixmap's own pixels. The middle, one colour, is filled
+    // where that colour is opaque: a plain store rather than a blend of every pixel.
     const bool smooth = painter->testRenderHint(QPainter::SmoothPixmapTransform);
     painter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+    std::optional<QColor> middle;
     for (const Piece& x : pieces(splice->across, rect.width(), rect.width()))
-        for (const Piece& y : pieces(splice->down, rect.height(), kBand))
-            painter->drawPixmap(
-                QRectF(rect.left() + x.at, rect.top() + y.at, x.length, y.length), drawing,
-                QRectF(x.from * ratio, y.from * ratio, x.fromLength * ratio, y.fromLength * ratio));
+        for (const Piece& y : pieces(splice->down, rect.height(), kBand)) {
+            const QRect target(rect.left() + x.at, rect.top() + y.at, x.length, y.length);
+            const QRect source(x.from * ratio, y.from * ratio, x.fromLength * ratio,
+                               y.fromLength * ratio);
+            if (x.fromLength == 1 && y.fromLength == 1) {
+                if (!middle)
+                    middle = drawing.toImage().pixelColor(source.topLeft());
+                if (middle->alpha() == 255) {
+                    painter->fillRect(target, *middle);
+                    continue;
+                }
+            }
+            painter->drawPixmap(target, drawing, source);
+        }
     painter->setRenderHint(QPainter::SmoothPixmapTransform, smooth);
 }
 
