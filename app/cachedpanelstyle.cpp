@@ -49,16 +49,20 @@ struct Splicing {
     std::array<int, 6> drawnWith; // what else the drawing depends on, for the cache key
 };
 
-// The middle of a frame is one colour only where the palette paints with plain colours.
+// Plain colours look the same wherever a copy lands, and the middle of a frame is one colour.
 bool plainColours(const QPalette& palette) {
     return palette.window().style() == Qt::SolidPattern &&
            palette.base().style() == Qt::SolidPattern &&
            palette.button().style() == Qt::SolidPattern;
 }
 
+// How the element is spliced; none where it is drawn directly. A gradient or texture is laid out
+// from the device's origin, so a drawing of it could not even be copied whole to another place.
 std::optional<Splicing> splicing(QStyle::PrimitiveElement element, const QStyleOption* option,
                                  const QStyle* style, const QWidget* widget) {
-    const Cut ends = plainColours(option->palette) ? Cut{kEdge, kEdge} : Cut{};
+    if (!plainColours(option->palette))
+        return std::nullopt;
+    const Cut ends{kEdge, kEdge};
     switch (element) {
     case QStyle::PE_PanelLineEdit: {
         const auto* frame = qstyleoption_cast<const QStyleOptionFrame*>(option);
@@ -84,7 +88,7 @@ std::optional<Splicing> splicing(QStyle::PrimitiveElement element, const QStyleO
         const int title =
             qMax(style->pixelMetric(QStyle::PM_ExclusiveIndicatorHeight, option, widget),
                  option->fontMetrics.height());
-        const Cut down = ends.head > 0 ? Cut{title + 2 * kEdge, kEdge} : Cut{};
+        const Cut down{title + 2 * kEdge, kEdge};
         return Splicing{ends,
                         down,
                         {frame->lineWidth, frame->midLineWidth, static_cast<int>(frame->features),

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPixmapCache>
 #include <QStyleFactory>
@@ -81,6 +82,12 @@ TEST(CachedPanelStyle, SplicedPanelsAreFusionsPixels) {
     };
     QPalette yellow;
     yellow.setColor(QPalette::Base, QColor(255, 255, 200));
+    // A base that is not one colour cannot be spliced.
+    QPalette shaded;
+    QLinearGradient gradient(0, 0, 300, 0);
+    gradient.setColorAt(0, Qt::white);
+    gradient.setColorAt(1, Qt::darkCyan);
+    shaded.setBrush(QPalette::Base, gradient);
     const QStyle::State states[] = {
         QStyle::State_Enabled, QStyle::State_Enabled | QStyle::State_HasFocus, QStyle::State_None,
         QStyle::State_Enabled | QStyle::State_ReadOnly};
@@ -88,7 +95,7 @@ TEST(CachedPanelStyle, SplicedPanelsAreFusionsPixels) {
         for (const int height : {12, 20, 21})
             for (const QStyle::State state : states)
                 for (const Qt::LayoutDirection direction : {Qt::LeftToRight, Qt::RightToLeft})
-                    for (const QPalette& palette : {QPalette(), yellow})
+                    for (const QPalette& palette : {QPalette(), yellow, shaded})
                         for (const qreal ratio : {1.0, 2.0}) {
                             QStyleOptionFrame option;
                             option.rect = QRect(0, 0, width, height);
@@ -148,6 +155,7 @@ TEST(CachedPanelStyle, SplicedFramesAreFusionsPixels) {
             for (int kind = 0; kind < 5; ++kind) {
                 QGroupBox box(title);
                 box.setCheckable(kind == 1);
+                box.setLayoutDirection(kind == 1 ? Qt::RightToLeft : Qt::LeftToRight);
                 box.setFlat(kind == 2);
                 box.setEnabled(kind != 3);
                 if (kind == 4) {
