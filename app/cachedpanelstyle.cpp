@@ -154,15 +154,14 @@ QString drawingKey(QStyle::PrimitiveElement element, const QStyleOption& option,
 void CachedPanelStyle::drawSmall(PrimitiveElement element, const QStyleOption& option,
                                  const QRect& rect, QPainter* painter,
                                  const QWidget* widget) const {
-    if (const auto* tabFrame = qstyleoption_cast<const QStyleOptionTabWidgetFrame*>(&option)) {
-        QStyleOptionTabWidgetFrame small(*tabFrame);
-        small.rect = rect;
-        QProxyStyle::drawPrimitive(element, &small, painter, widget);
-    } else {
-        QStyleOptionFrame small(*qstyleoption_cast<const QStyleOptionFrame*>(&option));
-        small.rect = rect;
-        QProxyStyle::drawPrimitive(element, &small, painter, widget);
-    }
+    const auto drawMoved = [&](auto moved) {
+        moved.rect = rect;
+        QProxyStyle::drawPrimitive(element, &moved, painter, widget);
+    };
+    if (const auto* tabFrame = qstyleoption_cast<const QStyleOptionTabWidgetFrame*>(&option))
+        drawMoved(*tabFrame);
+    else
+        drawMoved(*qstyleoption_cast<const QStyleOptionFrame*>(&option));
 }
 
 void CachedPanelStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,

@@ -119,7 +119,8 @@ TEST(CachedPanelStyle, SplicedFramesAreFusionsPixels) {
     const std::unique_ptr<QStyle> fusion(QStyleFactory::create("fusion"));
     const std::unique_ptr<QStyle> cached(new dorva::CachedPanelStyle(QStringLiteral("fusion")));
     QPixmapCache::clear();
-    const auto compare = [&](QWidget& widget, const QString& what) {
+    const auto compare = [&](QWidget& widget, QSize size, const QString& what) {
+        widget.setFixedSize(size);
         widget.setAttribute(Qt::WA_DontShowOnScreen);
         widget.show(); // lays the tabs out
         for (const Scaling scaling : {Scaling{1, 1}, Scaling{1, 2}, Scaling{1.5, 1}}) {
@@ -129,7 +130,8 @@ TEST(CachedPanelStyle, SplicedFramesAreFusionsPixels) {
             const QImage expected = painted(widget, fusion.get(), scaling);
             painted(widget, cached.get(), scaling);
             ASSERT_EQ(painted(widget, cached.get(), scaling), expected)
-                << what.toStdString() << " ratio " << scaling.pixelRatio;
+                << size.width() << "x" << size.height() << " " << what.toStdString() << " ratio "
+                << scaling.pixelRatio;
         }
     };
     const QTabWidget::TabPosition positions[] = {QTabWidget::North, QTabWidget::South,
@@ -143,12 +145,8 @@ TEST(CachedPanelStyle, SplicedFramesAreFusionsPixels) {
                 tabs.setTabPosition(position);
                 tabs.setCurrentIndex(current);
                 tabs.setLayoutDirection(current ? Qt::RightToLeft : Qt::LeftToRight);
-                tabs.setFixedSize(size);
-                compare(tabs, QStringLiteral("tabs %1x%2 at %3, tab %4")
-                                  .arg(size.width())
-                                  .arg(size.height())
-                                  .arg(position)
-                                  .arg(current));
+                compare(tabs, size,
+                        QStringLiteral("tabs at %1, tab %2").arg(position).arg(current));
             }
     for (const QSize size : {QSize(40, 30), QSize(120, 61), QSize(400, 300)})
         for (const QString& title : {QString(), QStringLiteral("Map Properties")})
@@ -165,12 +163,7 @@ TEST(CachedPanelStyle, SplicedFramesAreFusionsPixels) {
                 }
                 auto* layout = new QVBoxLayout(&box);
                 layout->addWidget(new QCheckBox(QStringLiteral("Fog")));
-                box.setFixedSize(size);
-                compare(box, QStringLiteral("box %1x%2 \"%3\" kind %4")
-                                 .arg(size.width())
-                                 .arg(size.height())
-                                 .arg(title)
-                                 .arg(kind));
+                compare(box, size, QStringLiteral("box \"%1\" kind %2").arg(title).arg(kind));
             }
 }
 
