@@ -1,13 +1,13 @@
 #include "app/mainwindow.h"
 
 #include "app/filebrowser.h"
+#include "app/filedrop.h"
 #include "app/localpath.h"
 #include "app/pagecontrol.h"
 #include "app/uifont.h"
 #include "app/windowplacement.h"
 #include "controls/aboutbox.h"
 #include "controls/briefingdialog.h"
-#include "controls/dialogs.h"
 #include "formats/error.h"
 #include "formats/filename.h"
 #include "pages/actorpage.h"
@@ -15,16 +15,12 @@
 #include "pages/missionpage.h"
 
 #include <QCloseEvent>
-#include <QDir>
-#include <QDropEvent>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QMenuBar>
-#include <QMimeData>
 #include <QPushButton>
 #include <QScreen>
 #include <QSignalBlocker>
-#include <QUrl>
 #include <QWindow>
 
 namespace dorva {
@@ -45,11 +41,6 @@ QAction* makeAction(QObject* owner, const QString& name, const QString& caption,
     return action;
 }
 
-// The document's file name as the title and the questions show it.
-QString shownFileName(const Document& document) {
-    return QString::fromStdString(fileNameText(fileNameOf(document.path())));
-}
-
 } // namespace
 
 MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QByteArray& startFolder,
@@ -57,7 +48,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QByt
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                               Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                               Qt::WindowCloseButtonHint),
-      dialogs_(dialogs), settingsPath_(settingsPath) {
+      dialogs_(dialogs), controller_(dialogs, this), settingsPath_(settingsPath) {
     setObjectName("Form1");
     // The window's own font, so its pages and dialogs use it however the program was started.
     setFont(uiFont());
@@ -86,7 +77,18 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QByt
     setAcceptDrops(true);
     installEventFilter(this);
     buildMenu();
-    connect(browser_, &FileBrowser::fileSelected, this, &MainWindow::openFromFileList);
+    connect(&controller_, &DocumentController::documentChanged, this, [this] {
+        showMarks();
+        updateActions();
+    });
+    connect(&controller_, &DocumentController::fileTaken, this,
+            [this](Kind kind, const std::string&, bool byMenu) { fileTaken(kind, byMenu); });
+    connect(browser_, &FileBrowser::fileSelected, this,
+            [this](const QByteArray& path, const QString& mask) {
+                for (const Kind kind : kKindsInPageOrder)
+                    if (mask == QString::fromStdString(kindFileMask(kind)))
+                        openFromFileList(path, kind);
+            });
     restoreSettings(startFolder, shortcutPath);
     connect(pageControl_, &QTabWidget::currentChanged, this, &MainWindow::pageShown);
     placeWindow(QPoint(settings_.left, settings_.top));
@@ -96,30 +98,23 @@ Kind MainWindow::currentKind() const {
     return kKindsInPageOrder[static_cast<std::size_t>(std::max(0, pageControl_->currentIndex()))];
 }
 
-Document& MainWindow::documentOf(Kind kind) {
-    switch (kind) {
-    case Kind::Actor:
-        return actorDocument_;
-    case Kind::Kit:
-        return kitDocument_;
-    case Kind::Mission:
-        break;
-    }
-    return missionDocument_;
+void MainWindow::showPage(Kind kind) {
+    pageControl_->setCurrentIndex(static_cast<int>(kind));
 }
 
 DocumentPage* MainWindow::pageOf(Kind kind) {
     DocumentPage*& page = pages_[static_cast<std::size_t>(kind)];
     if (!page) {
+        Document& document = controller_.document(kind);
         switch (kind) {
         case Kind::Actor:
-            page = new ActorPage(actorDocument_, dialogs_);
+            page = new ActorPage(document, dialogs_);
             break;
         case Kind::Kit:
-            page = new KitPage(kitDocument_, dialogs_);
+            page = new KitPage(document, dialogs_);
             break;
         case Kind::Mission:
-            page = new MissionPage(missionDocument_, dialogs_);
+            page = new MissionPage(document, dialogs_);
             break;
         }
         addPage(kind, page);
@@ -179,34 +174,38 @@ void MainWindow::addPage(Kind kind, DocumentPage* page) {
         pageControl_->setCurrentIndex(current);
         delete standIn;
     }
+    controller_.setPage(kind, page);
     showMarks();
+    updateActions();
     page->installEventFilter(this);
     for (QWidget* widget : page->findChildren<QWidget*>())
         if (widget->acceptDrops())
             widget->installEventFilter(this);
+    DocumentController& c = controller_;
     connect(page, &DocumentPage::openRequested, this,
-            [this, kind] { request([=] { open(kind, OpenWay::PageButton); }); });
+            [&c, kind] { c.request([&] { c.open(kind, OpenWay::PageButton); }); });
     connect(page, &DocumentPage::saveRequested, this,
-            [this, kind] { request([=] { save(kind); }); });
+            [&c, kind] { c.request([&] { c.save(kind); }); });
     connect(page, &DocumentPage::saveAsRequested, this,
-            [this, kind] { request([=] { saveAs(kind); }); });
-    connect(page, &DocumentPage::edited, this, [this, kind] { documentChanged(kind); });
+            [&c, kind] { c.request([&] { c.saveAs(kind); }); });
+    connect(page, &DocumentPage::edited, this, [&c, kind] { c.noteEdit(kind); });
 }
 
 void MainWindow::buildMenu() {
     // The keyboard actions; the menu items below carry their keys, so a disabled item's key
     // does nothing.
-    openByMenu_ = makeAction(this, "OpenByMenu", "OpenByMenu", QKeySequence("Ctrl+O"));
-    saveByMenu_ = makeAction(this, "SaveByMenu", "Save", QKeySequence("Ctrl+S"));
-    saveAsByMenu_ = makeAction(this, "SaveAsByMenu", "SaveAs", QKeySequence("Shift+Ctrl+S"));
-    showList_ = makeAction(this, "ShowList", "ShowList", QKeySequence(Qt::Key_F12));
-    connect(openByMenu_, &QAction::triggered, this,
-            [this] { request([this] { open(currentKind(), OpenWay::Menu); }); });
-    connect(saveByMenu_, &QAction::triggered, this,
-            [this] { request([this] { save(currentKind()); }); });
-    connect(saveAsByMenu_, &QAction::triggered, this,
-            [this] { request([this] { saveAs(currentKind()); }); });
-    connect(showList_, &QAction::triggered, this, &MainWindow::toggleFileList);
+    auto* openByMenu = makeAction(this, "OpenByMenu", "OpenByMenu", QKeySequence("Ctrl+O"));
+    auto* saveByMenu = makeAction(this, "SaveByMenu", "Save", QKeySequence("Ctrl+S"));
+    auto* saveAsByMenu = makeAction(this, "SaveAsByMenu", "SaveAs", QKeySequence("Shift+Ctrl+S"));
+    auto* showList = makeAction(this, "ShowList", "ShowList", QKeySequence(Qt::Key_F12));
+    DocumentController& c = controller_;
+    connect(openByMenu, &QAction::triggered, this,
+            [this, &c] { c.request([&] { c.open(currentKind(), OpenWay::Menu); }); });
+    connect(saveByMenu, &QAction::triggered, this,
+            [this, &c] { c.request([&] { c.save(currentKind()); }); });
+    connect(saveAsByMenu, &QAction::triggered, this,
+            [this, &c] { c.request([&] { c.saveAs(currentKind()); }); });
+    connect(showList, &QAction::triggered, this, &MainWindow::toggleFileList);
 
     auto item = [](QMenu* menu, const QString& name, const QString& caption, QAction* action) {
         QAction* menuItem = menu->addAction(caption);
@@ -221,16 +220,16 @@ void MainWindow::buildMenu() {
 
     QMenu* file = menuBar()->addMenu("File(&F)");
     file->setObjectName("File1");
-    item(file, "Open1", "Open(&O)", openByMenu_);
+    item(file, "Open1", "Open(&O)", openByMenu);
     file->addSeparator();
-    saveItem_ = item(file, "N2", "Save", saveByMenu_);
-    saveAsItem_ = item(file, "N3", "SaveAs", saveAsByMenu_);
+    saveItem_ = item(file, "N2", "Save", saveByMenu);
+    saveAsItem_ = item(file, "N3", "SaveAs", saveAsByMenu);
     file->addSeparator();
     connect(item(file, "Exit1", "Exit(&X)", nullptr), &QAction::triggered, this, &QWidget::close);
 
     QMenu* option = menuBar()->addMenu("Option(&O)");
     option->setObjectName("Option1");
-    showListItem_ = item(option, "N5", "ShowListView(&L)", showList_);
+    showListItem_ = item(option, "N5", "ShowListView(&L)", showList);
     showListItem_->setCheckable(true);
     showListItem_->setChecked(true);
 
@@ -241,7 +240,7 @@ void MainWindow::buildMenu() {
 }
 
 void MainWindow::restoreSettings(const QByteArray& startFolder, const QByteArray& shortcutPath) {
-    request([&] { browser_->loadShortcuts(shortcutPath); });
+    controller_.request([&] { browser_->loadShortcuts(shortcutPath); });
     Settings defaults;
     defaults.lastDir = startFolder;
     settings_ = loadSettings(settingsPath_, defaults);
@@ -270,220 +269,84 @@ DocumentPage* MainWindow::currentPage() {
 
 void MainWindow::pageShown() {
     DocumentPage* page = currentPage();
-    browser_->setMask(page->fileMask());
-    saveItem_->setEnabled(page->document().hasFile());
-    saveAsItem_->setEnabled(page->document().canSaveAs());
+    browser_->setMask(QString::fromStdString(kindFileMask(page->kind())));
+    fileTakenSinceShow_ = false;
+    menuOpenSinceShow_ = false;
+    shownHadFile_ = page->document().hasFile();
     showMarks();
+    updateActions();
 }
 
-void MainWindow::request(const std::function<void()>& work) {
-    ++busy_;
-    try {
-        work();
-    } catch (const Error& error) {
-        dialogs_.showError(this, QString::fromUtf8(error.what()));
+void MainWindow::fileTaken(Kind, bool byMenu) {
+    fileTakenSinceShow_ = true;
+    menuOpenSinceShow_ = menuOpenSinceShow_ || byMenu;
+    updateActions();
+}
+
+void MainWindow::updateActions() {
+    // A page's Save works once it has a file; its Save as as far as the controller offers it.
+    // The menu items follow the showing page as it was when it showed, and each open or Save as
+    // since turns on what that way of opening turns on.
+    for (const Kind kind : kKindsInPageOrder) {
+        if (DocumentPage* page = pages_[static_cast<std::size_t>(kind)]) {
+            const Document& document = controller_.document(kind);
+            page->saveButton()->setEnabled(document.hasFile());
+            page->saveAsButton()->setEnabled(controller_.saveAsOffered(kind) &&
+                                             document.canSaveAs());
+        }
     }
-    --busy_;
-}
-
-void MainWindow::documentChanged(Kind kind) {
-    modified_[static_cast<std::size_t>(kind)] = documentOf(kind).modified();
-    showMarks();
+    const Kind kind = currentKind();
+    saveItem_->setEnabled(controller_.document(kind).hasFile() || fileTakenSinceShow_);
+    saveAsItem_->setEnabled(kind != Kind::Mission || shownHadFile_ || menuOpenSinceShow_);
 }
 
 void MainWindow::showMarks() {
     // The title names the showing page's file; a "*" marks unsaved changes there, and each
     // tab marks its own page, so that unsaved work shows on a page that is hidden.
-    const Document& shown = documentOf(currentKind());
-    setWindowTitle(shown.hasFile() ? shownFileName(shown) + "[*] - DORVA"
-                                   : QStringLiteral("DORVA[*]"));
-    setWindowModified(modified_[static_cast<std::size_t>(currentKind())]);
-    for (const Kind kind : kKindsInPageOrder) {
-        const auto tab = static_cast<std::size_t>(kind);
-        pageControl_->setTabText(static_cast<int>(tab), QString::fromLatin1(kindCaption(kind)) +
-                                                            (modified_[tab] ? " *" : ""));
-    }
-}
-
-bool MainWindow::mayReplace(Kind kind) {
-    if (DocumentPage* page = pages_[static_cast<std::size_t>(kind)])
-        page->settleEdits();
-    documentChanged(kind);
-    if (!modified_[static_cast<std::size_t>(kind)])
-        return true;
-    const Document& document = documentOf(kind);
-    const QString name = document.hasFile()
-                             ? shownFileName(document)
-                             : QStringLiteral("the new %1 file").arg(kindCaption(document.kind()));
-    switch (dialogs_.askSaveChanges(this, QStringLiteral("Save changes to %1?").arg(name))) {
-    case SaveChoice::Discard:
-        return true;
-    case SaveChoice::Cancel:
-        return false;
-    case SaveChoice::Save:
-        break;
-    }
-    try {
-        return document.hasFile() ? save(kind) : saveAs(kind);
-    } catch (const Error& error) {
-        dialogs_.showError(this, QString::fromUtf8(error.what()));
-        return false;
-    }
-}
-
-void MainWindow::open(Kind kind, OpenWay way) {
-    if (!mayReplace(kind))
-        return;
-    DocumentPage* page = pageOf(kind);
-    const QString path = dialogs_.openFile(this, page->openFilter(), *page->openDialogState());
-    if (!path.isEmpty())
-        openFile(page, path, way);
-}
-
-void MainWindow::openFile(DocumentPage* page, const QString& path, OpenWay way) {
-    openPath(page, localPath(path, currentFolder()).toStdString(), way);
-}
-
-void MainWindow::openPath(DocumentPage* page, const std::string& path, OpenWay way) {
-    // The page changes only when both reading and loading succeed.
-    page->document() = Document::open(page->document().kind(), path);
-    page->showDocument();
-    documentChanged(page->document().kind());
-    page->saveButton()->setEnabled(true);
-    saveItem_->setEnabled(true);
-    if (way != OpenWay::FileList)
-        page->saveAsButton()->setEnabled(true);
-    if (way == OpenWay::Menu)
-        saveAsItem_->setEnabled(true);
+    const Document& shown = controller_.document(currentKind());
+    setWindowTitle(shown.hasFile()
+                       ? QString::fromStdString(fileNameText(fileNameOf(shown.path()))) +
+                             "[*] - DORVA"
+                       : QStringLiteral("DORVA[*]"));
+    setWindowModified(controller_.modified(currentKind()));
+    for (const Kind kind : kKindsInPageOrder)
+        pageControl_->setTabText(static_cast<int>(kind),
+                                 QString::fromLatin1(kindCaption(kind)) +
+                                     (controller_.modified(kind) ? " *" : ""));
 }
 
 void MainWindow::openFiles(const QStringList& paths) {
-    for (const QString& path : paths) {
-        request([&] {
-            const std::string bytes = localPath(path, currentFolder()).toStdString();
-            const std::optional<Kind> kind = kindFromExtension(bytes);
-            if (!kind)
-                throw Error(messageCannotOpen(QDir::toNativeSeparators(path).toStdString()));
-            pageControl_->setCurrentIndex(static_cast<int>(*kind));
-            if (mayReplace(*kind))
-                openPath(pageOf(*kind), bytes, OpenWay::Menu);
-        });
-    }
+    controller_.openFiles(paths, [this](Kind kind) { showPage(kind); });
 }
 
-bool MainWindow::save(Kind kind) {
-    Document& document = documentOf(kind);
-    if (!document.hasFile())
-        return false;
-    pageOf(kind)->settleEdits();
-    // Another program's changes are not overwritten without asking.
-    if (document.changedOnDisk()) {
-        const QString name = shownFileName(document);
-        if (!dialogs_.askOverwrite(
-                this, QStringLiteral("%1 has changed on disk since it was opened. Overwrite it?")
-                          .arg(name)))
-            return false;
-    }
-    document.save();
-    documentChanged(kind);
-    return true;
-}
-
-bool MainWindow::saveAs(Kind kind) {
-    if (!documentOf(kind).canSaveAs())
-        return false;
-    DocumentPage* page = pageOf(kind);
-    const QString path = dialogs_.saveFile(this, page->saveFilter(), page->defaultSuffix(),
-                                           *page->saveDialogState());
-    if (path.isEmpty())
-        return false;
-    page->settleEdits();
-    page->document().saveAs(localPath(path, currentFolder()).toStdString());
-    page->showDocument();
-    documentChanged(kind);
-    page->saveButton()->setEnabled(true);
-    saveItem_->setEnabled(true);
-    return true;
-}
-
-void MainWindow::openFromFileList(const QByteArray& path, const QString& mask) {
-    for (const Kind kind : {Kind::Actor, Kind::Mission, Kind::Kit}) {
-        if (mask != QString::fromStdString(kindFileMask(kind)))
-            continue;
-        request([&] {
-            if (mayReplace(kind)) {
-                openPath(pageOf(kind), path.toStdString(), OpenWay::FileList);
-                return;
-            }
-            // Once the list has finished its own change of selection.
-            QMetaObject::invokeMethod(
-                browser_,
-                [this, open = QByteArray::fromStdString(documentOf(kind).path())] {
-                    browser_->showSelected(open);
-                },
-                Qt::QueuedConnection);
-        });
-        return;
-    }
-}
-
-void MainWindow::reloadChangedFiles() {
-    for (const Kind kind : kKindsInPageOrder) {
-        Document& document = documentOf(kind);
-        if (modified_[static_cast<std::size_t>(kind)] || !document.changedOnDisk())
-            continue;
-        // Quietly, all or nothing: a file that cannot be read now leaves the page as it was.
-        try {
-            document = Document::open(kind, document.path());
-        } catch (const Error&) {
-            continue;
-        }
-        pageOf(kind)->showDocument();
-        documentChanged(kind);
-    }
+void MainWindow::openFromFileList(const QByteArray& path, Kind kind) {
+    controller_.request([&] {
+        if (controller_.openPath(kind, path.toStdString(), OpenWay::FileList))
+            return;
+        // Once the list has finished its own change of selection.
+        QMetaObject::invokeMethod(
+            browser_,
+            [this, open = QByteArray::fromStdString(controller_.document(kind).path())] {
+                browser_->showSelected(open);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void MainWindow::changeEvent(QEvent* event) {
     QMainWindow::changeEvent(event);
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && busy_ == 0)
-        reloadChangedFiles();
-}
-
-bool MainWindow::takeDrop(QEvent* event) {
-    const QMimeData* data = static_cast<QDropEvent*>(event)->mimeData();
-    if (!data->hasUrls())
-        return false;
-    auto* drop = static_cast<QDropEvent*>(event);
-    QStringList paths;
-    for (const QUrl& url : data->urls()) {
-        const QString path = url.toLocalFile();
-        if (!url.isLocalFile() || !kindFromExtension(path.toStdString())) {
-            // The cursor tells that these files are refused.
-            drop->setDropAction(Qt::IgnoreAction);
-            drop->ignore();
-            return true;
-        }
-        paths << path;
-    }
-    drop->setDropAction(Qt::CopyAction);
-    drop->accept();
-    if (event->type() == QEvent::Drop) {
-        activateWindow();
-        openFiles(paths);
-    }
-    return true;
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && !controller_.busy())
+        controller_.reloadChangedFiles();
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    switch (event->type()) {
-    case QEvent::DragEnter:
-    case QEvent::DragMove:
-    case QEvent::Drop:
-        if (takeDrop(event))
-            return true;
-        break;
-    default:
-        break;
+    QStringList paths;
+    if (takeFileDrop(event, &paths)) {
+        if (!paths.isEmpty()) {
+            activateWindow();
+            openFiles(paths);
+        }
+        return true;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -502,15 +365,10 @@ void MainWindow::setOuterWidth(int width) {
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
-    ++busy_;
-    for (const Kind kind : kKindsInPageOrder) {
-        if (!mayReplace(kind)) {
-            --busy_;
-            event->ignore();
-            return;
-        }
+    if (!controller_.mayCloseAll()) {
+        event->ignore();
+        return;
     }
-    --busy_;
     settings_.top = pos().y();
     settings_.left = pos().x();
     settings_.lastTab = pageControl_->currentIndex();

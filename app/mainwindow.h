@@ -1,14 +1,12 @@
 #pragma once
 
+#include "app/documentcontroller.h"
 #include "app/settings.h"
-#include "document/document.h"
 
 #include <QByteArray>
 #include <QMainWindow>
 #include <QString>
 #include <array>
-#include <functional>
-#include <string>
 
 class QAction;
 class QTabWidget;
@@ -25,24 +23,21 @@ class KitPage;
 class MissionPage;
 
 // The main window "Form1": the pages "Mission", "Actor" and "Kit" beside the file browser, the
-// menu and its keys. It owns the three documents the pages show, and opens and saves them. A
-// page is built the first time it is needed, so start-up pays only for the one that shows.
-// Every error of a request ends up in one error box.
+// menu and its keys. The document controller owns the documents and their flows; the window
+// lays out, builds the menus and routes to it. A page is built the first time it is needed,
+// so start-up pays only for the one that shows.
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    using OpenWay = DocumentController::OpenWay;
+
     // Restores position, last page and last folder from settingsPath; startFolder is the
     // folder the program was started in (the file browser's folder when none is stored), empty
     // when it has gone; shortcutPath is the shortcut list file.
     MainWindow(Dialogs& dialogs, const QString& settingsPath, const QByteArray& startFolder,
                const QByteArray& shortcutPath, QWidget* parent = nullptr);
 
-    // How a file was opened; each way turns on its own set of controls.
-    enum class OpenWay { PageButton, Menu, FileList };
-
-    void openFile(DocumentPage* page, const QString& path, OpenWay way);
-    // Opens a file named by the file system's bytes.
-    void openPath(DocumentPage* page, const std::string& path, OpenWay way);
+    DocumentController& controller() { return controller_; }
     // Opens each file as "Open(&O)" would in the page its extension names, and shows the page of
     // the last one. A file that fails shows its error and the others still open.
     void openFiles(const QStringList& paths);
@@ -56,10 +51,6 @@ public:
     BriefingDialog* briefingDialog();
     AboutBox* aboutBox();
 
-    // Reloads each page whose file another program changed, unless the page holds unsaved
-    // changes; done whenever the window becomes active again.
-    void reloadChangedFiles();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -68,50 +59,38 @@ protected:
 private:
     void buildMenu();
     Kind currentKind() const;
-    Document& documentOf(Kind kind);
+    void showPage(Kind kind);
     // Puts a page in place of its tab's stand-in.
     void addPage(Kind kind, DocumentPage* page);
     void restoreSettings(const QByteArray& startFolder, const QByteArray& shortcutPath);
     void placeWindow(const QPoint& topLeft);
     void pageShown();
-    void open(Kind kind, OpenWay way);
-    // Each returns whether it saved; false when the user cancelled.
-    bool save(Kind kind);
-    bool saveAs(Kind kind);
-    // Whether the document may be replaced: one with unsaved changes asks first, and saves them
-    // when the user says so.
-    bool mayReplace(Kind kind);
-    // Takes note of a change of the document: its marks in the title and the tab.
-    void documentChanged(Kind kind);
+    // Sets every Save and Save as button and menu item from the documents and how their
+    // files came.
+    void updateActions();
+    // The title and the tabs' marks of unsaved changes.
     void showMarks();
-    // Opens the files of a drop when each is of a kind the editor edits.
-    bool takeDrop(QEvent* event);
+    void fileTaken(Kind kind, bool byMenu);
+    void openFromFileList(const QByteArray& path, Kind kind);
     void toggleFileList();
-    void openFromFileList(const QByteArray& path, const QString& mask);
     void setOuterWidth(int width);
-    // Runs one user request and shows any Error it raises in the error box.
-    void request(const std::function<void()>& work);
 
     Dialogs& dialogs_;
+    DocumentController controller_;
     QString settingsPath_;
     Settings settings_;
-    Document missionDocument_{Kind::Mission};
-    Document actorDocument_{Kind::Actor};
-    Document kitDocument_{Kind::Kit};
     QTabWidget* pageControl_;
     FileBrowser* browser_;
     std::array<DocumentPage*, 3> pages_{}; // by kind; null until built
     AboutBox* about_ = nullptr;
-    QAction* openByMenu_ = nullptr;
-    QAction* saveByMenu_ = nullptr;
-    QAction* saveAsByMenu_ = nullptr;
-    QAction* showList_ = nullptr;
     QAction* saveItem_ = nullptr;     // N2
     QAction* saveAsItem_ = nullptr;   // N3
     QAction* showListItem_ = nullptr; // N5
     bool listShown_ = true;
-    int busy_ = 0; // requests running, during which no file is reloaded
-    std::array<bool, 3> modified_{};
+    // Since the page last showed: a file was opened or saved as anywhere, or opened by the menu.
+    bool fileTakenSinceShow_ = false;
+    bool menuOpenSinceShow_ = false;
+    bool shownHadFile_ = false; // the showing page's document had a file when it showed
 };
 
 } // namespace dorva

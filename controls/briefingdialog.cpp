@@ -7,16 +7,17 @@
 
 namespace dorva {
 
-BriefingDialog::BriefingDialog(QWidget* parent)
+BriefingDialog::BriefingDialog(const QString& title, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       memo_(new QPlainTextEdit(this)) {
     setObjectName("BrfForm");
-    setWindowTitle("Briefing Text");
+    setWindowTitle(title);
     setFixedSize(481, 299);
     move(315, 235);
 
     memo_->setObjectName("BrfMemo");
+    memo_->setAccessibleName(title);
     memo_->setGeometry(0, 0, 481, 265);
     memo_->setLineWrapMode(QPlainTextEdit::WidgetWidth);
     memo_->setTabChangesFocus(true);

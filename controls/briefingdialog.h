@@ -12,7 +12,8 @@ namespace dorva {
 class BriefingDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit BriefingDialog(QWidget* parent = nullptr);
+    // title names the text the dialog edits.
+    explicit BriefingDialog(const QString& title, QWidget* parent = nullptr);
 
     QPlainTextEdit* memo() const { return memo_; }
     // The text with CR LF line breaks, both ways; every other character as typed.

@@ -46,18 +46,44 @@ Field text(Kind kind, const char* key, const char* caption, const char* control,
     return f;
 }
 
-Field number(Field f, std::optional<LeaveRepair> repair = std::nullopt) {
+// A text field that takes only digits by typing.
+Field digits(Field f, std::optional<LeaveRepair> repair = std::nullopt) {
     f.digitsOnly = true;
     f.repair = repair;
     return f;
 }
 
+// The same in the numeric edit control.
+Field number(Field f, std::optional<LeaveRepair> repair = std::nullopt) {
+    f = digits(std::move(f), repair);
+    f.numericControl = true;
+    return f;
+}
+
+Field browsed(Field f, const char* button, const char* filter) {
+    f.browseButton = button;
+    f.browseFilter = filter;
+    return f;
+}
+
+Field labelled(Field f, const char* label) {
+    f.label = label;
+    return f;
+}
+
 // --- Actor ---
+
+constexpr const char* kTextureFilter = "Texture Bitmap(*.rsb)|*.rsb";
+constexpr const char* kCharacterFilter = "Character File(*.chr)|*.chr";
+constexpr const char* kModelFilter = "Model File(*.qob)|*.qob";
+constexpr const char* kItemFilter = "Support File(*.gun,*.itm,*.prj)|*.gun;*.itm;*.prj";
 
 struct ActorControl {
     ActorElement element;
     const char* caption;
     const char* control;
+    const char* browseButton = nullptr;
+    const char* browseFilter = nullptr;
 };
 
 constexpr ActorControl kActorControls[] = {
@@ -65,24 +91,24 @@ constexpr ActorControl kActorControls[] = {
     {ActorElement::ClassName, "Class", "Edit02a"},
     {ActorElement::ArmorLevel, "Armor", "Edit03a"},
     {ActorElement::KitPath, "Kit Path", "Edit04a"},
-    {ActorElement::ModelFace, "Face", "Edit08a"},
-    {ActorElement::BlinkFaceName, "Blink", "Edit09a"},
-    {ActorElement::DesertModelFace, "D Face", "Edit18a"},
-    {ActorElement::DesertBlinkFace, "D Blink", "Edit19a"},
-    {ActorElement::JungleModelFace, "J Face", "Edit30a"},
-    {ActorElement::JungleBlinkFace, "J Blink", "Edit31a"},
-    {ActorElement::ModelName, "LOD1", "Edit10a"},
-    {ActorElement::LOD2, "LOD2", "Edit11a"},
-    {ActorElement::LOD3, "LOD3", "Edit12a"},
-    {ActorElement::LOD4, "LOD4", "Edit13a"},
-    {ActorElement::DesertLOD1, "D LOD1", "Edit20a"},
-    {ActorElement::DesertLOD2, "D LOD2", "Edit21a"},
-    {ActorElement::DesertLOD3, "D LOD3", "Edit22a"},
-    {ActorElement::DesertLOD4, "D LOD4", "Edit23a"},
-    {ActorElement::JungleLOD1, "J LOD1", "Edit32a"},
-    {ActorElement::JungleLOD2, "J LOD2", "Edit33a"},
-    {ActorElement::JungleLOD3, "J LOD3", "Edit34a"},
-    {ActorElement::JungleLOD4, "J LOD4", "Edit35a"},
+    {ActorElement::ModelFace, "Face", "Edit08a", "Button1", kTextureFilter},
+    {ActorElement::BlinkFaceName, "Blink", "Edit09a", "Button2", kTextureFilter},
+    {ActorElement::DesertModelFace, "D Face", "Edit18a", "Button7", kTextureFilter},
+    {ActorElement::DesertBlinkFace, "D Blink", "Edit19a", "Button8", kTextureFilter},
+    {ActorElement::JungleModelFace, "J Face", "Edit30a", "Button13", kTextureFilter},
+    {ActorElement::JungleBlinkFace, "J Blink", "Edit31a", "Button14", kTextureFilter},
+    {ActorElement::ModelName, "LOD1", "Edit10a", "Button3", kCharacterFilter},
+    {ActorElement::LOD2, "LOD2", "Edit11a", "Button4", kCharacterFilter},
+    {ActorElement::LOD3, "LOD3", "Edit12a", "Button5", kCharacterFilter},
+    {ActorElement::LOD4, "LOD4", "Edit13a", "Button6", kCharacterFilter},
+    {ActorElement::DesertLOD1, "D LOD1", "Edit20a", "Button9", kCharacterFilter},
+    {ActorElement::DesertLOD2, "D LOD2", "Edit21a", "Button10", kCharacterFilter},
+    {ActorElement::DesertLOD3, "D LOD3", "Edit22a", "Button11", kCharacterFilter},
+    {ActorElement::DesertLOD4, "D LOD4", "Edit23a", "Button12", kCharacterFilter},
+    {ActorElement::JungleLOD1, "J LOD1", "Edit32a", "Button15", kCharacterFilter},
+    {ActorElement::JungleLOD2, "J LOD2", "Edit33a", "Button16", kCharacterFilter},
+    {ActorElement::JungleLOD3, "J LOD3", "Edit34a", "Button17", kCharacterFilter},
+    {ActorElement::JungleLOD4, "J LOD4", "Edit35a", "Button18", kCharacterFilter},
     {ActorElement::Weapon, "Weapon", "Edit14a"},
     {ActorElement::Stamina, "Stamina", "Edit15a"},
     {ActorElement::Stealth, "Stealth", "Edit16a"},
@@ -90,14 +116,14 @@ constexpr ActorControl kActorControls[] = {
     {ActorElement::ScaleX, "X", "Edit05a"},
     {ActorElement::ScaleY, "Y", "Edit06a"},
     {ActorElement::ScaleZ, "Z", "Edit07a"},
-    {ActorElement::HeadAttachment, "Head", "Edit24a"},
-    {ActorElement::NeckAttachment, "Neck", "Edit25a"},
-    {ActorElement::SpineLowAttachment, "Lower Spine", "Edit26a"},
-    {ActorElement::SpineMidAttachment, "Mid Spine", "Edit27a"},
-    {ActorElement::LeftThighAttachment, "Left Thigh", "Edit28a"},
-    {ActorElement::RightThighAttachment, "Right Thigh", "Edit29a"},
-    {ActorElement::ActionFaceName, "Action Face", "Edit36a"},
-    {ActorElement::ShellFaceName, "Shell Face", "Edit37a"},
+    {ActorElement::HeadAttachment, "Head", "Edit24a", "Button19", kModelFilter},
+    {ActorElement::NeckAttachment, "Neck", "Edit25a", "Button22", kModelFilter},
+    {ActorElement::SpineLowAttachment, "Lower Spine", "Edit26a", "Button20", kModelFilter},
+    {ActorElement::SpineMidAttachment, "Mid Spine", "Edit27a", "Button23", kModelFilter},
+    {ActorElement::LeftThighAttachment, "Left Thigh", "Edit28a", "Button21", kModelFilter},
+    {ActorElement::RightThighAttachment, "Right Thigh", "Edit29a", "Button24", kModelFilter},
+    {ActorElement::ActionFaceName, "Action Face", "Edit36a", "Button31", kTextureFilter},
+    {ActorElement::ShellFaceName, "Shell Face", "Edit37a", "Button32", kTextureFilter},
 };
 static_assert(std::size(kActorControls) == kActorElementCount);
 
@@ -110,6 +136,8 @@ std::vector<Field> actorFields() {
             Kind::Actor, actorElementName(e), c.caption, c.control,
             [e](const Document& d) { return d.actor()[e]; },
             [e](Document& d, const std::string& v) { d.actor()[e] = v; });
+        if (c.browseButton)
+            f = browsed(std::move(f), c.browseButton, c.browseFilter);
         switch (e) {
         case E::ClassName:
             f.type = FieldType::TextList;
@@ -127,7 +155,7 @@ std::vector<Field> actorFields() {
         case E::Stamina:
         case E::Stealth:
         case E::Leadership:
-            f = number(std::move(f), kStatisticRepair);
+            f = digits(std::move(f), kStatisticRepair);
             break;
         case E::ScaleX:
         case E::ScaleY:
@@ -162,16 +190,24 @@ Field kitFlag(const char* key, const char* caption, const char* control, bool Ki
 }
 
 std::vector<Field> kitFields() {
-    Field item2 = kitText("Item2", "Kit 2 Item", "Edit03k", &KitRecord::item2);
+    Field item2 =
+        browsed(labelled(kitText("Item2", "Kit 2 Item", "Edit03k", &KitRecord::item2), "Item"),
+                "Button28", kItemFilter);
     item2.enabled = [](const Document& d) { return secondItemEnabled(d.kit()); };
     return {
-        kitText("KitTexture", "Kit Texture", "Edit05k", &KitRecord::texture),
-        kitText("Item1", "Kit 1 Item", "Edit01k", &KitRecord::item1),
-        number(kitText("Count1", "Kit 1 Mag Count", "Edit02k", &KitRecord::count1), kCountRepair),
+        browsed(kitText("KitTexture", "Kit Texture", "Edit05k", &KitRecord::texture), "Button30",
+                kTextureFilter),
+        browsed(labelled(kitText("Item1", "Kit 1 Item", "Edit01k", &KitRecord::item1), "Item"),
+                "Button26", kItemFilter),
+        labelled(digits(kitText("Count1", "Kit 1 Mag Count", "Edit02k", &KitRecord::count1),
+                        kCountRepair),
+                 "Mag Count"),
         kitFlag("GrenadeLauncher", "GL", "GLCheckBox", &KitRecord::grenadeLauncher,
                 setGrenadeLauncher),
         item2,
-        number(kitText("Count2", "Kit 2 Mag Count", "Edit04k", &KitRecord::count2), kCountRepair),
+        labelled(digits(kitText("Count2", "Kit 2 Mag Count", "Edit04k", &KitRecord::count2),
+                        kCountRepair),
+                 "Mag Count"),
         kitFlag("ExtraAmmo", "Ex Ammo", "AmmoCheckBox", &KitRecord::extraAmmo, setExtraAmmo),
     };
 }
@@ -242,17 +278,18 @@ std::vector<Field> missionFields() {
         missionText("Environment", "Environment", "Edit01m", &M::environment),
         missionText("MapShots", "Map Shots", "Edit02m", &M::mapShots),
         missionText("MapName", "Map Name", "Edit03m", &M::mapName),
-        missionText("RecommendedGameTypes", "Recommend Game Type", "Edit04m",
-                    &M::recommendedGameTypes),
+        labelled(missionText("RecommendedGameTypes", "Recommend Game Type", "Edit04m",
+                             &M::recommendedGameTypes),
+                 "Recommend\nGame Type"),
         number(missionText("Weather", "Intensity", "Edit05m", &M::weather)),
         number(missionText("Wind", "Wind", "Edit06m", &M::wind)),
         missionFlag("FogOverride", "Fog OverRide", "CheckFog", &M::fogOverride),
         number(missionText("FogNear", "Near", "Edit08m", &M::fogNear), kFogDistanceRepair),
         number(missionText("FogFar", "Far", "Edit09m", &M::fogFar), kFogDistanceRepair),
         number(missionText("FogSpot", "Spot", "Edit10m", &M::fogSpot), kFogDistanceRepair),
-        number(missionText("FogRed", "Color Red", "ColorEdit01", &M::fogRed), kColourRepair),
-        number(missionText("FogGreen", "Color Green", "ColorEdit02", &M::fogGreen), kColourRepair),
-        number(missionText("FogBlue", "Color Blue", "ColorEdit03", &M::fogBlue), kColourRepair),
+        digits(missionText("FogRed", "Color Red", "ColorEdit01", &M::fogRed), kColourRepair),
+        digits(missionText("FogGreen", "Color Green", "ColorEdit02", &M::fogGreen), kColourRepair),
+        digits(missionText("FogBlue", "Color Blue", "ColorEdit03", &M::fogBlue), kColourRepair),
         missionText("BriefingImage", "Image", "Edit11m", &M::briefingImage),
         missionText("BriefingCycleImage", "Cycle Image", "Edit12m", &M::briefingCycleImage),
         missionText("LocationText", "Location", "Edit14m", &M::locationText),
@@ -303,6 +340,7 @@ std::vector<Field> missionFields() {
             d.mission().briefingText = normalizeLineBreaks(v);
         });
     briefing.type = FieldType::Memo;
+    briefing.label = "Text";
     briefing.view = [](const Document& d) { return std::string_view(d.mission().briefingText); };
     fields.push_back(std::move(briefing));
     return fields;
@@ -348,6 +386,10 @@ const Field& fieldOfControl(Kind kind, std::string_view control) {
     if (!field)
         throw std::logic_error("no field for control " + std::string(control));
     return *field;
+}
+
+const std::string& labelText(const Field& field) {
+    return field.label.empty() ? field.caption : field.label;
 }
 
 std::string fieldLabel(const Field& field) {

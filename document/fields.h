@@ -26,11 +26,21 @@ enum class FieldType {
 // is read from and put into a document. Values are code page 932 bytes.
 struct Field {
     Kind kind = Kind::Mission;
-    std::string key;     // dorva-cli's name for it
-    std::string caption; // what the page calls it
+    std::string key; // dorva-cli's name for it
+    // The field's name as the user reads it, unique on its page: its label, the name a screen
+    // reader gives its control, and how messages, undo and the changes view name it.
+    std::string caption;
+    // The label's text where the page words it shorter than the caption, as "Item" inside the
+    // group "Kit 1".
+    std::string label;
     std::string control; // the object name of its control on the page
     FieldType type = FieldType::Text;
-    bool digitsOnly = false; // typing takes only the digits and Backspace
+    bool digitsOnly = false;     // typing takes only the digits and Backspace
+    bool numericControl = false; // shown in the numeric edit control
+    // A file name field that its browse button fills from an open dialog: the button's object
+    // name and the dialog's filter.
+    std::string browseButton;
+    std::string browseFilter;
     std::optional<LeaveRepair> repair;
     // A list's entries; for a text field the suggestions its drop-down offers.
     std::vector<std::string> entries;
@@ -57,6 +67,9 @@ const Field& fieldOfControl(Kind kind, std::string_view control);
 
 // "Weapon" on the Actor page, as messages name a field.
 std::string fieldLabel(const Field& field);
+
+// The text of the field's label on its page.
+const std::string& labelText(const Field& field);
 
 // Puts a value into the field as if it were pasted and the field then left (its repair
 // applies), or as a click on the check box, radio button or list entry. A value the field

@@ -53,6 +53,23 @@ std::string kindFileMask(Kind kind) {
     return std::string("*.") + kindExtension(kind);
 }
 
+const char* kindOpenFilter(Kind kind) {
+    switch (kind) {
+    case Kind::Actor:
+        return "Actor File(*.atr)|*.atr";
+    case Kind::Kit:
+        return "Kit File(*.kit)|*.kit";
+    case Kind::Mission:
+        break;
+    }
+    return "Mission File(*.mis)|*.mis";
+}
+
+const char* kindSaveFilter(Kind kind) {
+    // Only an actor may be saved under any name.
+    return kind == Kind::Actor ? "Actor File(*.atr)|*.atr|All File(*.*)|*.*" : kindOpenFilter(kind);
+}
+
 std::optional<Kind> kindFromExtension(std::string_view path) {
     const std::string_view name = fileNameOf(path);
     const std::size_t dot = name.rfind('.');

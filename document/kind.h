@@ -26,4 +26,8 @@ const char* kindExtension(Kind kind);
 // The file list's mask for the kind's page: "*.atr", "*.kit" or "*.mis".
 std::string kindFileMask(Kind kind);
 
+// The filters of the kind's Open and Save dialogs, as "Description|pattern|Description|pattern".
+const char* kindOpenFilter(Kind kind);
+const char* kindSaveFilter(Kind kind);
+
 } // namespace dorva

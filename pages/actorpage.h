@@ -4,8 +4,6 @@
 
 #include <vector>
 
-class QLineEdit;
-
 namespace dorva {
 
 // The "Actor" page: one Actor file as labelled fields, with browse buttons for the file-name
@@ -16,19 +14,14 @@ public:
     ActorPage(Document& document, Dialogs& dialogs, QWidget* parent = nullptr);
 
 private:
-    enum class BrowseKind { Texture, Character, Model };
-    struct BrowseRow;
+    struct BrowseRow {
+        const char* field;
+        int column; // 0 left, 1 right
+    };
 
     void buildLeftColumn();
+    // Rows of a label, a file name field and its browse button, in reading order.
     void addBrowseRows(QWidget* group, const std::vector<BrowseRow>& rows);
-    void browse(QLineEdit* field, BrowseKind kind);
-    // A one-line field of the page, tied to its element.
-    template <typename Edit>
-    Edit* addText(QWidget* parent, const char* name, int x, int y, int width);
-
-    FileDialogState textureDialog_;
-    FileDialogState characterDialog_;
-    FileDialogState modelDialog_;
 };
 
 } // namespace dorva

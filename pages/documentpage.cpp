@@ -1,5 +1,7 @@
 #include "pages/documentpage.h"
 
+#include "controls/edithex.h"
+#include "controls/fieldlist.h"
 #include "controls/textcodec.h"
 #include "document/document.h"
 #include "document/fields.h"
@@ -9,51 +11,131 @@
 #include "pages/listvalue.h"
 #include "pages/pagelayout.h"
 
-#include <QAbstractButton>
-#include <QComboBox>
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <utility>
 
 namespace dorva {
 
-DocumentPage::DocumentPage(char suffix, PageFileKind kind, Document& document, Dialogs& dialogs,
-                           QWidget* parent)
-    : QWidget(parent), kind_(std::move(kind)), document_(document), dialogs_(dialogs),
+namespace {
+
+QString captionOf(const Field& field) {
+    return QString::fromStdString(field.caption);
+}
+
+} // namespace
+
+DocumentPage::DocumentPage(Kind kind, Document& document, Dialogs& dialogs, QWidget* parent)
+    : QWidget(parent), kind_(kind), document_(document), dialogs_(dialogs),
       openButton_(new QPushButton(tr("Open"), this)),
       saveButton_(new QPushButton(tr("Save"), this)),
       saveAsButton_(new QPushButton(tr("Save as..."), this)), statusField_(new QLineEdit(this)) {
-    const QString s = QString(QChar::fromLatin1(suffix)).toUpper();
-    openButton_->setObjectName("OpenButton" + s);
-    saveButton_->setObjectName("SaveButton" + s);
-    saveAsButton_->setObjectName("SAButton" + s);
-    statusField_->setObjectName("StatusBar" + s);
+    const QString suffix = QString::fromLatin1(kindExtension(kind)).left(1).toUpper();
+    openButton_->setObjectName("OpenButton" + suffix);
+    saveButton_->setObjectName("SaveButton" + suffix);
+    saveAsButton_->setObjectName("SAButton" + suffix);
+    statusField_->setObjectName("StatusBar" + suffix);
+    statusField_->setAccessibleName(tr("File"));
     makeReadOnlyField(statusField_);
+    // The window turns them on as far as its documents allow.
     saveButton_->setEnabled(false);
-    saveAsButton_->setEnabled(document_.canSaveAs());
+    saveAsButton_->setEnabled(false);
     connect(openButton_, &QPushButton::clicked, this, &DocumentPage::openRequested);
     connect(saveButton_, &QPushButton::clicked, this, &DocumentPage::saveRequested);
     connect(saveAsButton_, &QPushButton::clicked, this, &DocumentPage::saveAsRequested);
 }
 
-QString DocumentPage::defaultSuffix() const {
-    return QString::fromLatin1(kindExtension(document_.kind()));
-}
-
-QString DocumentPage::fileMask() const {
-    return QString::fromStdString(kindFileMask(document_.kind()));
-}
-
-const Field& DocumentPage::field(const QString& control) const {
-    return fieldOfControl(document_.kind(), control.toStdString());
-}
-
-QString DocumentPage::captionOf(const char* control) const {
-    return QString::fromStdString(field(QString::fromLatin1(control)).caption);
+const Field& DocumentPage::field(const char* control) const {
+    return fieldOfControl(kind_, control);
 }
 
 void DocumentPage::reportError(const QString& message) {
     dialogs_.showError(this, message);
+}
+
+QLineEdit* DocumentPage::addTextField(QWidget* parent, const char* control, const QRect& geometry) {
+    const Field& f = field(control);
+    QLineEdit* edit = nullptr;
+    if (f.numericControl) {
+        auto* number = new EditHex(parent);
+        number->setNumericType(EditHex::Decimal);
+        edit = number;
+    } else {
+        edit = new QLineEdit(parent);
+    }
+    edit->setObjectName(QString::fromLatin1(control));
+    edit->setAccessibleName(captionOf(f));
+    edit->setGeometry(geometry);
+    bindText(edit, f);
+    return edit;
+}
+
+QComboBox* DocumentPage::addListField(QWidget* parent, const char* control, const QRect& geometry) {
+    auto* list = new FieldList(parent);
+    list->setObjectName(QString::fromLatin1(control));
+    list->setGeometry(geometry);
+    bindList(list, field(control));
+    return list;
+}
+
+QCheckBox* DocumentPage::addFlagField(QWidget* parent, const char* control, const QRect& geometry) {
+    const Field& f = field(control);
+    auto* box = new QCheckBox(captionOf(f), parent);
+    box->setObjectName(QString::fromLatin1(control));
+    box->setGeometry(geometry);
+    bindFlag(box, f);
+    return box;
+}
+
+std::vector<QRadioButton*> DocumentPage::addChoiceField(QWidget* parent, const char* key,
+                                                        const std::vector<QRect>& geometries) {
+    const Field& f = *findField(kind_, key);
+    std::vector<QRadioButton*> buttons;
+    for (std::size_t i = 0; i < f.entries.size(); ++i) {
+        const QString entry = QString::fromStdString(f.entries[i]);
+        auto* button = new QRadioButton(entry, parent);
+        button->setObjectName(QStringLiteral("RadioButton%1").arg(i + 1));
+        button->setAccessibleName(entry);
+        button->setGeometry(geometries[i]);
+        bindings_.push_back({button, &f, static_cast<int>(i)});
+        connect(button, &QRadioButton::toggled, this, [this, &f, i](bool on) {
+            if (on)
+                change([&] { f.set(document_, f.entries[i]); });
+        });
+        buttons.push_back(button);
+    }
+    return buttons;
+}
+
+QLabel* DocumentPage::addFieldLabel(QWidget* parent, const QWidget* control,
+                                    const QRect& geometry) {
+    const Field& f = field(control->objectName().toLatin1().constData());
+    auto* label = new QLabel(QString::fromStdString(labelText(f)), parent);
+    label->setGeometry(geometry);
+    label->setBuddy(const_cast<QWidget*>(control));
+    return label;
+}
+
+QPushButton* DocumentPage::addBrowseButton(QWidget* parent, QLineEdit* edit, const QRect& geometry,
+                                           const QString& caption) {
+    const Field& f = field(edit->objectName().toLatin1().constData());
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromStdString(f.browseButton));
+    button->setAccessibleName(tr("Browse %1").arg(captionOf(f)));
+    button->setGeometry(geometry);
+    connect(button, &QPushButton::clicked, this, [this, edit, &f] { browse(edit, f); });
+    return button;
+}
+
+void DocumentPage::browse(QLineEdit* edit, const Field& field) {
+    const QString path = dialogs_.openFile(this, QString::fromStdString(field.browseFilter),
+                                           browseStates_[field.browseFilter]);
+    if (!path.isEmpty())
+        showFieldText(edit, QFileInfo(path).fileName());
 }
 
 void DocumentPage::showDocument() {
@@ -88,6 +170,8 @@ void DocumentPage::showBindings(bool newDocument) {
                 showFieldText(edit, text);
             if (f.enabled)
                 setInputEnabled(edit, f.enabled(document_));
+        } else if (auto* radio = qobject_cast<QRadioButton*>(b.control)) {
+            radio->setChecked(f.get(document_) == f.entries[static_cast<std::size_t>(b.entry)]);
         } else if (auto* box = qobject_cast<QAbstractButton*>(b.control)) {
             box->setChecked(f.get(document_) == "1");
         } else if (auto* list = qobject_cast<QComboBox*>(b.control)) {
@@ -133,12 +217,14 @@ void DocumentPage::repairOnLeave(QLineEdit* edit, const Field& field) {
 
 void DocumentPage::bindFlag(QAbstractButton* box, const Field& field) {
     bindings_.push_back({box, &field});
+    box->setAccessibleName(captionOf(field));
     connect(box, &QAbstractButton::toggled, this,
             [this, &field](bool on) { change([&] { field.set(document_, on ? "1" : "0"); }); });
 }
 
 void DocumentPage::bindList(QComboBox* list, const Field& field) {
     bindings_.push_back({list, &field});
+    list->setAccessibleName(captionOf(field));
     for (const std::string& entry : field.entries)
         list->addItem(toQString(entry));
     connect(list, &QComboBox::currentIndexChanged, this, [this, list, &field] {

@@ -1,52 +1,46 @@
 #pragma once
 
 #include "controls/dialogs.h"
+#include "document/kind.h"
 
+#include <QRect>
 #include <QString>
 #include <QWidget>
 #include <functional>
+#include <map>
+#include <string>
 #include <vector>
 
 class QAbstractButton;
+class QCheckBox;
 class QComboBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 
 namespace dorva {
 
 class Document;
 struct Field;
 
-// What the shell needs to know of the kind of file a page edits. Filters use the notation of
-// Dialogs.
-struct PageFileKind {
-    QString openFilter;
-    QString saveFilter;
-};
-
 // One page of the main window: a view of one document. It shows the document's values in its
 // controls and writes every change the user makes back into the document at once; it keeps no
-// value of its own. The shell owns the documents and their files and talks to the page only
-// through this class. Each page carries the shell's controls: "Open", "Save", "Save as..." and
-// the read-only status field showing the full path of the document's file.
+// value of its own. Its controls are made from the field table by control name: their labels,
+// the names a screen reader gives them, key filters, list entries and browse dialogs all come
+// from there. Each page carries the shell's controls: "Open", "Save", "Save as..." and the
+// read-only status field showing the full path of the document's file.
 class DocumentPage : public QWidget {
     Q_OBJECT
 public:
-    // suffix is the control-name suffix: 'a' Actor, 'm' Mission, 'k' Kit.
-    DocumentPage(char suffix, PageFileKind kind, Document& document, Dialogs& dialogs,
-                 QWidget* parent = nullptr);
+    DocumentPage(Kind kind, Document& document, Dialogs& dialogs, QWidget* parent = nullptr);
 
+    Kind kind() const { return kind_; }
     Document& document() const { return document_; }
     // Shows the document's values in every control, as after a new document took its place.
     void showDocument();
     // Makes text typed into a list final, as leaving the list does; a save does this first.
     virtual void settleEdits() {}
-
-    QString openFilter() const { return kind_.openFilter; }
-    QString saveFilter() const { return kind_.saveFilter; }
-    QString defaultSuffix() const;
-    // The file list's mask while the page shows.
-    QString fileMask() const;
 
     QPushButton* openButton() const { return openButton_; }
     QPushButton* saveButton() const { return saveButton_; }
@@ -68,15 +62,27 @@ protected:
     // Shows an Error raised by a field rule in the error box.
     void reportError(const QString& message);
     // The field of one of this page's controls.
-    const Field& field(const QString& control) const;
-    // The caption of the field the control shows, as the field table gives it.
-    QString captionOf(const char* control) const;
+    const Field& field(const char* control) const;
 
-    // Ties a control to a field: the control shows the field's value, and what the user does
-    // with it goes into the document. A text field takes the field's key filter and repair.
+    // Controls made for a field, named, bound and given its caption as their accessible name.
+    // A text field is the numeric edit control where the table says so.
+    QLineEdit* addTextField(QWidget* parent, const char* control, const QRect& geometry);
+    // A list of the field's entries; editable lists take typed text.
+    QComboBox* addListField(QWidget* parent, const char* control, const QRect& geometry);
+    QCheckBox* addFlagField(QWidget* parent, const char* control, const QRect& geometry);
+    // A radio button for each entry of the field, in the order of its entries.
+    std::vector<QRadioButton*> addChoiceField(QWidget* parent, const char* field,
+                                              const std::vector<QRect>& geometries);
+    // The field's label, the buddy of its control.
+    QLabel* addFieldLabel(QWidget* parent, const QWidget* control, const QRect& geometry);
+    // The field's browse button: it puts the name of a file chosen in the field's open dialog
+    // into the field. Buttons of one filter share one dialog, which starts at the last choice.
+    QPushButton* addBrowseButton(QWidget* parent, QLineEdit* edit, const QRect& geometry,
+                                 const QString& caption = QStringLiteral("..."));
+
+    // Ties a one-line field to a field: it shows the field's value, and what the user types
+    // goes into the document. It takes the field's key filter and repair.
     void bindText(QLineEdit* edit, const Field& field);
-    void bindFlag(QAbstractButton* box, const Field& field);
-    void bindList(QComboBox* list, const Field& field);
 
     // Runs a change of the document that the user made, then shows the document again.
     void change(const std::function<void()>& write);
@@ -88,14 +94,18 @@ private:
     struct Binding {
         QWidget* control;
         const Field* field;
+        int entry = -1; // a radio button's entry of the field
     };
 
+    void bindFlag(QAbstractButton* box, const Field& field);
+    void bindList(QComboBox* list, const Field& field);
     // A new document also drops the values a list kept for the previous one.
     void showValues(bool newDocument);
     void showBindings(bool newDocument);
     void repairOnLeave(QLineEdit* edit, const Field& field);
+    void browse(QLineEdit* edit, const Field& field);
 
-    const PageFileKind kind_;
+    const Kind kind_;
     Document& document_;
     Dialogs& dialogs_;
     QPushButton* openButton_;
@@ -104,6 +114,7 @@ private:
     QLineEdit* statusField_;
     FileDialogState openState_;
     FileDialogState saveState_;
+    std::map<std::string, FileDialogState> browseStates_; // by filter
     std::vector<Binding> bindings_;
     bool showing_ = false;
 };

@@ -14,13 +14,12 @@ public:
     KitPage(Document& document, Dialogs& dialogs, QWidget* parent = nullptr);
 
 private:
-    void browse(QLineEdit* field, const QString& filter, FileDialogState& state);
+    // One item slot: item name with "Browse...", the count with the slot's check box, "Clear".
+    QPushButton* addSlot(QWidget* group, const char* item, const char* count, const char* check,
+                         const char* clearButton);
     void showRest(bool newDocument) override;
 
     QLineEdit* kitName_; // Edit06k
-
-    FileDialogState textureDialog_;
-    FileDialogState itemDialog_;
 };
 
 } // namespace dorva

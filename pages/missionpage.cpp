@@ -25,12 +25,6 @@ namespace {
 
 constexpr int kLineHeight = 20;
 
-void addCaption(QWidget* parent, const QString& caption, int x, int y, int width,
-                int height = kLineHeight) {
-    auto* label = new QLabel(caption, parent);
-    label->setGeometry(x, y, width, height);
-}
-
 // The colour component a field stands for: the number as typed, kept within 0 to 255; a text
 // that is no number counts as 255, as an empty field is repaired.
 int colourComponent(const std::string& text) {
@@ -54,106 +48,58 @@ void settleTypedText(QComboBox* list) {
 } // namespace
 
 MissionPage::MissionPage(Document& document, Dialogs& dialogs, QWidget* parent)
-    : DocumentPage('m',
-                   {QStringLiteral("Mission File(*.mis)|*.mis"),
-                    QStringLiteral("Mission File(*.mis)|*.mis")},
-                   document, dialogs, parent),
+    : DocumentPage(Kind::Mission, document, dialogs, parent),
       listCompleter_(makeSharedListCompleter(this)) {
     buildMapProperties();
     buildBriefing();
     buildMissionProperties();
     placeShellControls();
-
-    const Field& precipitation = field("RadioButton1");
-    for (QRadioButton* button : {clear_, rain_, snow_})
-        connect(button, &QRadioButton::toggled, this, [this, button, &precipitation](bool on) {
-            if (on)
-                change([&] { precipitation.set(this->document(), button->text().toStdString()); });
-        });
     connect(fogButton_, &QPushButton::clicked, this, &MissionPage::chooseFogColour);
     showDocument();
 }
 
-QLineEdit* MissionPage::addTextField(QWidget* group, const char* name, bool numeric, int x, int y,
-                                     int width) {
-    QLineEdit* edit = nullptr;
-    if (numeric) {
-        auto* number = new EditHex(group);
-        number->setNumericType(EditHex::Decimal);
-        edit = number;
-    } else {
-        edit = new QLineEdit(group);
-    }
-    edit->setObjectName(name);
-    edit->setGeometry(x, y, width, kLineHeight);
-    bindText(edit, field(name));
+QLineEdit* MissionPage::addLabelledText(QWidget* group, const char* control, int labelX,
+                                        int labelWidth, int x, int y, int width) {
+    QLineEdit* edit = addTextField(group, control, {x, y, width, kLineHeight});
+    addFieldLabel(group, edit, {labelX, y, labelWidth, kLineHeight});
     return edit;
 }
 
-QCheckBox* MissionPage::addFlag(QWidget* group, const char* name, const QString& caption, int x,
-                                int y, int width) {
-    auto* box = new QCheckBox(caption, group);
-    box->setObjectName(name);
-    box->setGeometry(x, y, width, 18);
-    bindFlag(box, field(name));
-    return box;
+QCheckBox* MissionPage::addFlag(QWidget* group, const char* control, int x, int y, int width) {
+    return addFlagField(group, control, {x, y, width, 18});
 }
 
 void MissionPage::buildMapProperties() {
     auto* group = new QGroupBox("Map Properties", this);
     group->setGeometry(4, 0, 304, 234);
 
-    const struct {
-        const char* name;
-        const char* caption;
-    } texts[] = {
-        {"Edit01m", "Environment"},
-        {"Edit02m", "Map Shots"},
-        {"Edit03m", "Map Name"},
-    };
     int y = 18;
-    for (const auto& text : texts) {
-        addCaption(group, text.caption, 8, y, 84);
-        addTextField(group, text.name, false, 94, y, 202);
+    for (const char* control : {"Edit01m", "Edit02m", "Edit03m"}) {
+        addLabelledText(group, control, 8, 84, 94, y, 202);
         y += 22;
     }
-    addCaption(group, "Recommend\nGame Type", 8, y - 2, 84, 30);
-    addTextField(group, "Edit04m", false, 94, y + 2, 202);
+    QLineEdit* recommend = addTextField(group, "Edit04m", {94, y + 2, 202, kLineHeight});
+    addFieldLabel(group, recommend, {8, y - 2, 84, 30});
 
     y = 114;
-    const struct {
-        QRadioButton** button;
-        const char* name;
-        const char* caption;
-        int x;
-        int width;
-    } radios[] = {
-        {&clear_, "RadioButton1", "Clear", 8, 56},
-        {&rain_, "RadioButton2", "Rain", 66, 50},
-        {&snow_, "RadioButton3", "Snow", 118, 56},
-    };
-    for (const auto& radio : radios) {
-        *radio.button = new QRadioButton(radio.caption, group);
-        (*radio.button)->setObjectName(radio.name);
-        (*radio.button)->setGeometry(radio.x, y + 1, radio.width, 18);
-    }
-    addCaption(group, "Intensity", 178, y, 50);
-    intensity_ = addTextField(group, "Edit05m", true, 230, y, 66);
+    addChoiceField(group, "Precipitation",
+                   {{8, y + 1, 56, 18}, {66, y + 1, 50, 18}, {118, y + 1, 56, 18}});
+    intensity_ = addLabelledText(group, "Edit05m", 178, 50, 230, y, 66);
 
     y += 24;
-    addCaption(group, "Wind", 8, y, 84);
-    addTextField(group, "Edit06m", true, 94, y, 38);
-    addCaption(group, "Map Size", 136, y, 52);
-    addList(group, "Edit07m", 188, y - 1, 108);
+    addLabelledText(group, "Edit06m", 8, 84, 94, y, 38);
+    QComboBox* mapSize = addList(group, "Edit07m", 188, y - 1, 108);
+    addFieldLabel(group, mapSize, {136, y, 52, kLineHeight});
 
     y += 24;
-    addFlag(group, "CheckGTF", "Available Custom GameType", 8, y + 1, 288);
+    addFlag(group, "CheckGTF", 8, y + 1, 288);
 
     y += 22;
-    addFlag(group, "CheckFog", "Fog OverRide", 8, y + 1, 104);
+    addFlag(group, "CheckFog", 8, y + 1, 104);
     fogButton_ = new ColorButton(group);
     fogButton_->setObjectName("FogButton");
     fogButton_->setText("Color");
+    fogButton_->setAccessibleName(tr("Fog colour"));
     fogButton_->setGeometry(114, y + 2, 33, 16);
     const struct {
         const char* name;
@@ -164,73 +110,54 @@ void MissionPage::buildMapProperties() {
         {"ColorEdit03", 248},
     };
     for (const auto& colour : colours)
-        colourFields_.push_back(addTextField(group, colour.name, false, colour.x, y, 46));
+        colourFields_.push_back(addTextField(group, colour.name, {colour.x, y, 46, kLineHeight}));
 
     y += 24;
     const struct {
         const char* name;
-        const char* caption;
         int x;
     } distances[] = {
-        {"Edit08m", "Near", 8},
-        {"Edit09m", "Far", 104},
-        {"Edit10m", "Spot", 200},
+        {"Edit08m", 8},
+        {"Edit09m", 104},
+        {"Edit10m", 200},
     };
-    for (const auto& distance : distances) {
-        addCaption(group, distance.caption, distance.x, y, 32);
-        fogFields_.push_back(addTextField(group, distance.name, true, distance.x + 32, y, 56));
-    }
+    for (const auto& distance : distances)
+        fogFields_.push_back(
+            addLabelledText(group, distance.name, distance.x, 32, distance.x + 32, y, 56));
 }
 
 void MissionPage::buildBriefing() {
     auto* group = new QGroupBox("Briefing", this);
     group->setGeometry(312, 0, 312, 234);
 
-    const struct {
-        const char* name;
-        const char* caption;
-    } texts[] = {
-        {"Edit11m", "Image"},
-        {"Edit12m", "Cycle Image"},
-        {nullptr, "Weather"},
-        {"Edit14m", "Location"},
-    };
     int y = 18;
-    for (const auto& text : texts) {
-        addCaption(group, text.caption, 8, y, 70);
-        if (text.name)
-            addTextField(group, text.name, false, 80, y, 224);
+    for (const char* control : {"Edit11m", "Edit12m", "Edit13m", "Edit14m"}) {
+        if (field(control).type == FieldType::IndexList)
+            addFieldLabel(group, addList(group, control, 80, y - 1, 160), {8, y, 70, kLineHeight});
         else
-            addList(group, "Edit13m", 80, y - 1, 160);
+            addLabelledText(group, control, 8, 70, 80, y, 224);
         y += 22;
     }
 
-    addCaption(group, "Date", 8, y, 70);
-    addTextField(group, "Edit15m", false, 80, y, 110);
-    addCaption(group, "Time", 198, y, 32);
-    addTextField(group, "Edit16m", false, 232, y, 72);
+    addLabelledText(group, "Edit15m", 8, 70, 80, y, 110);
+    addLabelledText(group, "Edit16m", 198, 32, 232, y, 72);
 
     y += 22;
-    addCaption(group, "Wav", 8, y, 70);
-    addTextField(group, "Edit17m", false, 80, y, 138);
-    addCaption(group, "Text", 226, y, 26);
+    addLabelledText(group, "Edit17m", 8, 70, 80, y, 138);
+    const Field& briefing = field("BrfMemo");
     auto* edit = new QPushButton("Edit", group);
     edit->setObjectName("Button25");
+    edit->setAccessibleName(tr("Edit %1").arg(QString::fromStdString(briefing.caption)));
     edit->setGeometry(254, y, 50, kLineHeight);
+    auto* label = new QLabel(QString::fromStdString(labelText(briefing)), group);
+    label->setGeometry(226, y, 26, kLineHeight);
+    label->setBuddy(edit);
     connect(edit, &QPushButton::clicked, this, [this] { briefingDialog()->exec(); });
 
     y += 24;
-    const struct {
-        const char* name;
-        const char* caption;
-    } flags[] = {
-        {"CheckDemoReq", "Demo charges required"},
-        {"CheckRocketReq", "AT Rocket required"},
-        {"CheckDemoReco", "Demo charges recommended"},
-        {"CheckRocketReco", "AT Rocket recommended"},
-    };
-    for (const auto& flag : flags) {
-        addFlag(group, flag.name, flag.caption, 8, y, 296);
+    for (const char* control :
+         {"CheckDemoReq", "CheckRocketReq", "CheckDemoReco", "CheckRocketReco"}) {
+        addFlag(group, control, 8, y, 296);
         y += 18;
     }
 }
@@ -239,41 +166,38 @@ void MissionPage::buildMissionProperties() {
     auto* group = new QGroupBox("Mission Properties", this);
     group->setGeometry(4, 236, 620, 148);
 
-    addCaption(group, "Name", 8, 16, 80);
-    addTextField(group, "Edit18m", false, 90, 16, 206);
+    addLabelledText(group, "Edit18m", 8, 80, 90, 16, 206);
 
     auto* modes = new QGroupBox("Supported Mode", group);
     modes->setGeometry(8, 38, 288, 56);
-    addFlag(modes, "CheckSP", "Single", 8, 17, 120);
-    addFlag(modes, "CheckMC", "MP Coop", 144, 17, 120);
-    addFlag(modes, "CheckMT", "MP Team", 8, 35, 120);
-    addFlag(modes, "CheckMS", "MP Solo", 144, 35, 120);
+    addFlag(modes, "CheckSP", 8, 17, 120);
+    addFlag(modes, "CheckMC", 144, 17, 120);
+    addFlag(modes, "CheckMT", 8, 35, 120);
+    addFlag(modes, "CheckMS", 144, 35, 120);
 
-    addFlag(group, "CheckUnlock", "Requires Unlocking", 8, 99, 140);
-    addCaption(group, "Combat Points", 150, 98, 86);
-    addTextField(group, "Edit19m", true, 238, 98, 58);
-    addCaption(group, "Unlock Heros", 8, 122, 80);
-    addTextField(group, "Edit20m", false, 90, 122, 206);
+    addFlag(group, "CheckUnlock", 8, 99, 140);
+    addLabelledText(group, "Edit19m", 150, 86, 238, 98, 58);
+    addLabelledText(group, "Edit20m", 8, 80, 90, 122, 206);
 
     auto* team = new QGroupBox("Default Team", group);
     team->setGeometry(304, 12, 308, 130);
-    const char* const captions[] = {"Alpha 1", "Alpha 2", "Alpha 3",
-                                    "Bravo 1", "Bravo 2", "Charie 1"};
-    for (int i = 0; i < 6; ++i) {
-        const int x = i < 3 ? 8 : 156;
-        const int y = 22 + (i % 3) * 34;
-        addCaption(team, captions[i], x, y, 50);
-        addList(team, QString("Edit%1m").arg(21 + i), x + 50, y - 1, 96);
+    // Row by row, as the slots read.
+    for (int row = 0; row < 3; ++row) {
+        for (int column = 0; column < 2; ++column) {
+            const int slot = column * 3 + row;
+            const int x = column == 0 ? 8 : 156;
+            const int y = 22 + row * 34;
+            const QByteArray control = QStringLiteral("Edit%1m").arg(21 + slot).toLatin1();
+            addFieldLabel(team, addList(team, control.constData(), x + 50, y - 1, 96),
+                          {x, y, 50, kLineHeight});
+        }
     }
 }
 
-QComboBox* MissionPage::addList(QWidget* group, const QString& name, int x, int y, int width) {
-    auto* list = new QComboBox(group);
-    list->setObjectName(name);
+QComboBox* MissionPage::addList(QWidget* group, const char* control, int x, int y, int width) {
+    QComboBox* list = addListField(group, control, {x, y, width, 22});
     makeEditable(list, listCompleter_);
     list->setInsertPolicy(QComboBox::NoInsert);
-    list->setGeometry(x, y, width, 22);
-    bindList(list, field(name));
     connect(list->lineEdit(), &QLineEdit::editingFinished, list, [list] { settleTypedText(list); });
     lists_.push_back(list);
     return list;
@@ -293,7 +217,7 @@ void MissionPage::settleEdits() {
 
 BriefingDialog* MissionPage::briefingDialog() {
     if (!briefing_) {
-        briefing_ = new BriefingDialog(this);
+        briefing_ = new BriefingDialog(QString::fromStdString(field("BrfMemo").caption), this);
         briefing_->setText(QString::fromStdString(document().text(field("BrfMemo"))));
         connect(briefing_->memo(), &QPlainTextEdit::textChanged, this, [this] {
             change(
@@ -310,11 +234,7 @@ void MissionPage::showRest(bool newDocument) {
         setInputEnabled(edit, fog);
     for (QLineEdit* edit : colourFields_)
         setInputEnabled(edit, fog);
-    const Precipitation p = d.mission().precipitation;
-    clear_->setChecked(p == Precipitation::Clear);
-    rain_->setChecked(p == Precipitation::Rain);
-    snow_->setChecked(p == Precipitation::Snow);
-    setInputEnabled(intensity_, intensityEnabled(p));
+    setInputEnabled(intensity_, intensityEnabled(d.mission().precipitation));
     fogButton_->setColor(fogColour());
     // Only the memo itself edits the briefing, so an edit leaves the memo as the user made it.
     // A new document takes away what the last one left to undo, even in the same text.

@@ -8,7 +8,6 @@ class QCheckBox;
 class QComboBox;
 class QCompleter;
 class QLineEdit;
-class QRadioButton;
 
 namespace dorva {
 
@@ -32,11 +31,12 @@ private:
     void buildBriefing();
     void buildMissionProperties();
     void placeShellControls();
-    QComboBox* addList(QWidget* group, const QString& name, int x, int y, int width);
-    QLineEdit* addTextField(QWidget* group, const char* name, bool numeric, int x, int y,
-                            int width);
-    QCheckBox* addFlag(QWidget* group, const char* name, const QString& caption, int x, int y,
-                       int width);
+    // An editable list, sharing the page's completer.
+    QComboBox* addList(QWidget* group, const char* control, int x, int y, int width);
+    // A text field at x with its label at labelX.
+    QLineEdit* addLabelledText(QWidget* group, const char* control, int labelX, int labelWidth,
+                               int x, int y, int width);
+    QCheckBox* addFlag(QWidget* group, const char* control, int x, int y, int width);
 
     void showRest(bool newDocument) override;
     QColor fogColour() const;
@@ -47,9 +47,6 @@ private:
     std::vector<QLineEdit*> fogFields_;
     std::vector<QLineEdit*> colourFields_;
     std::vector<QComboBox*> lists_;
-    QRadioButton* clear_ = nullptr;
-    QRadioButton* rain_ = nullptr;
-    QRadioButton* snow_ = nullptr;
     QLineEdit* intensity_ = nullptr;
     ColorButton* fogButton_ = nullptr;
 };

@@ -104,15 +104,12 @@ void shootActorKitPages(const QString& dir) {
         dorva::MainWindow window(dialogs, work.filePath("dorva.ini"), folder,
                                  folder + "/shortcut.ini");
         window.show();
-        auto* tabs = window.findChild<QTabWidget*>("PageControl1");
 
-        tabs->setCurrentIndex(1);
-        window.openFile(window.actorPage(), actorPath, dorva::MainWindow::OpenWay::PageButton);
+        window.openFiles({actorPath});
         save(window, dir, "actorpage-window.png");
         save(*window.actorPage(), dir, "actorpage.png");
 
-        tabs->setCurrentIndex(2);
-        window.openFile(window.kitPage(), kitPath, dorva::MainWindow::OpenWay::PageButton);
+        window.openFiles({kitPath});
         save(window, dir, "kitpage-window.png");
         save(*window.kitPage(), dir, "kitpage.png");
 

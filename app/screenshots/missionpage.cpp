@@ -95,7 +95,7 @@ void shootMissionPage(const QString& dir) {
         window.findChild<QTabWidget*>("PageControl1")->setCurrentIndex(0);
         save(window, dir, "missionpage-empty.png");
 
-        window.openFile(window.missionPage(), path, dorva::MainWindow::OpenWay::PageButton);
+        window.openFiles({path});
         save(window, dir, "missionpage-window.png");
         save(*window.missionPage(), dir, "missionpage.png");
 

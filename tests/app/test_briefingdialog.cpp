@@ -24,7 +24,7 @@ TEST(BriefingDialog, EveryBytePairRoundTrips) {
         }
     }
     text += "\r\n  end ";
-    BriefingDialog dialog;
+    BriefingDialog dialog("Briefing Text");
     dialog.setText(dorva::toQString(text));
     const std::string back = dorva::toBytes(dialog.text(), "Briefing Text");
     ASSERT_EQ(back.size(), text.size());
@@ -35,7 +35,7 @@ TEST(BriefingDialog, EveryBytePairRoundTrips) {
 }
 
 TEST(BriefingDialog, EnterBreaksTheLineAndCloseKeepsTheText) {
-    BriefingDialog dialog;
+    BriefingDialog dialog("Briefing Text");
     EXPECT_EQ(dialog.windowTitle(), "Briefing Text");
     EXPECT_EQ(dialog.findChild<QLabel*>("Label1")->text(), QString::fromUtf8("{p}\u3000で改行"));
     dialog.setText("ab");

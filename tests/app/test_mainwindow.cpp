@@ -132,7 +132,10 @@ TEST_F(MainWindowTest, SaveAsWithoutOpenFileWritesThePageOutputAndMakesItTheOpen
         EXPECT_EQ(p->statusField()->text(), QDir::toNativeSeparators(path));
         EXPECT_TRUE(p->saveButton()->isEnabled());
         EXPECT_TRUE(action("N2")->isEnabled());
-        EXPECT_EQ(dialogs.saveSuffixes.last(), p->defaultSuffix());
+        EXPECT_EQ(dialogs.saveSuffixes.last(), QString(kind.mask).mid(2));
+        EXPECT_EQ(dialogs.saveFilters.last(), kind.tab == Actor
+                                                  ? "Actor File(*.atr)|*.atr|All File(*.*)|*.*"
+                                                  : "Kit File(*.kit)|*.kit");
     }
     EXPECT_TRUE(dialogs.errors.isEmpty());
 }
@@ -165,6 +168,10 @@ TEST_F(MainWindowTest, EachWayOfOpeningEnablesItsControls) {
                 action("Open1")->trigger();
             } else {
                 emit browser()->fileSelected(bytesOf(path), kind.mask);
+            }
+            if (way != List) {
+                EXPECT_EQ(dialogs.openFilters.last(),
+                          QString("%1 File(%2)|%2").arg(kind.caption, kind.mask));
             }
             EXPECT_EQ(p->statusField()->text(), QDir::toNativeSeparators(path));
             EXPECT_TRUE(p->saveButton()->isEnabled());

@@ -100,11 +100,6 @@ TEST_F(ActorPageTest, ControlsStartWithTheirNamesCaptionsAndDefaults) {
                     "Y",          "Z",      "Head",  "Lower Spine", "Right Thigh", "Action Face",
                     "Shell Face", "Face",   "Blink", "LOD4",        "D Face",      "D LOD1",
                     "J Blink",    "J LOD4", "Open"});
-
-    EXPECT_EQ(page.openFilter(), "Actor File(*.atr)|*.atr");
-    EXPECT_EQ(page.saveFilter(), "Actor File(*.atr)|*.atr|All File(*.*)|*.*");
-    EXPECT_EQ(page.defaultSuffix(), "atr");
-    EXPECT_EQ(page.fileMask(), "*.atr");
 }
 
 TEST_F(ActorPageTest, NothingClippedOrOverlapping) {

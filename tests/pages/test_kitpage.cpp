@@ -72,11 +72,6 @@ TEST_F(KitPageTest, ControlsStartWithTheirNamesCaptionsAndDefaults) {
     EXPECT_TRUE(field("Edit06k")->isReadOnly());
     EXPECT_TRUE(field("StatusBarK")->isReadOnly());
     expectSecondItemEnabled(true);
-
-    EXPECT_EQ(page.openFilter(), "Kit File(*.kit)|*.kit");
-    EXPECT_EQ(page.saveFilter(), "Kit File(*.kit)|*.kit");
-    EXPECT_EQ(page.defaultSuffix(), "kit");
-    EXPECT_EQ(page.fileMask(), "*.kit");
 }
 
 TEST_F(KitPageTest, NothingClippedOrOverlapping) {

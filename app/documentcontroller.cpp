@@ -1,0 +1,178 @@
+#include "app/documentcontroller.h"
+
+#include "app/localpath.h"
+#include "formats/error.h"
+#include "formats/filename.h"
+#include "pages/documentpage.h"
+
+#include <QDir>
+
+namespace dorva {
+
+namespace {
+
+// The document's file name as the questions show it.
+QString shownFileName(const Document& document) {
+    return QString::fromStdString(fileNameText(fileNameOf(document.path())));
+}
+
+} // namespace
+
+DocumentController::DocumentController(Dialogs& dialogs, QWidget* window)
+    : QObject(window), dialogs_(dialogs), window_(window) {}
+
+void DocumentController::setPage(Kind kind, DocumentPage* page) {
+    pages_[index(kind)] = page;
+}
+
+void DocumentController::request(const std::function<void()>& work) {
+    ++busy_;
+    try {
+        work();
+    } catch (const Error& error) {
+        dialogs_.showError(window_, QString::fromUtf8(error.what()));
+    }
+    --busy_;
+}
+
+void DocumentController::settle(Kind kind) {
+    if (DocumentPage* page = pages_[index(kind)])
+        page->settleEdits();
+}
+
+void DocumentController::noteEdit(Kind kind) {
+    modified_[index(kind)] = document(kind).modified();
+    emit documentChanged(kind);
+}
+
+bool DocumentController::mayReplace(Kind kind) {
+    settle(kind);
+    noteEdit(kind);
+    if (!modified(kind))
+        return true;
+    const Document& doc = document(kind);
+    const QString name = doc.hasFile() ? shownFileName(doc)
+                                       : QStringLiteral("the new %1 file").arg(kindCaption(kind));
+    switch (dialogs_.askSaveChanges(window_, QStringLiteral("Save changes to %1?").arg(name))) {
+    case SaveChoice::Discard:
+        return true;
+    case SaveChoice::Cancel:
+        return false;
+    case SaveChoice::Save:
+        break;
+    }
+    try {
+        return doc.hasFile() ? save(kind) : saveAs(kind);
+    } catch (const Error& error) {
+        dialogs_.showError(window_, QString::fromUtf8(error.what()));
+        return false;
+    }
+}
+
+bool DocumentController::mayCloseAll() {
+    ++busy_;
+    bool all = true;
+    for (const Kind kind : kKindsInPageOrder)
+        if (all && !mayReplace(kind))
+            all = false;
+    --busy_;
+    return all;
+}
+
+void DocumentController::open(Kind kind, OpenWay way) {
+    if (!mayReplace(kind))
+        return;
+    const QString path = dialogs_.openFile(window_, QString::fromLatin1(kindOpenFilter(kind)),
+                                           openStates_[index(kind)]);
+    if (path.isEmpty())
+        return;
+    take(kind, localPath(path, currentFolder()).toStdString(), way);
+}
+
+bool DocumentController::openPath(Kind kind, const std::string& path, OpenWay way) {
+    if (!mayReplace(kind))
+        return false;
+    take(kind, path, way);
+    return true;
+}
+
+void DocumentController::take(Kind kind, const std::string& path, OpenWay way) {
+    // The document changes only when both reading and loading succeed.
+    replace(kind, Document::open(kind, path));
+    if (way != OpenWay::FileList)
+        saveAsOffered_[index(kind)] = true;
+    emit fileTaken(kind, path, way == OpenWay::Menu);
+}
+
+void DocumentController::openFiles(const QStringList& paths,
+                                   const std::function<void(Kind)>& showPage) {
+    for (const QString& path : paths) {
+        request([&] {
+            const std::string bytes = localPath(path, currentFolder()).toStdString();
+            const std::optional<Kind> kind = kindFromExtension(bytes);
+            if (!kind)
+                throw Error(messageCannotOpen(QDir::toNativeSeparators(path).toStdString()));
+            showPage(*kind);
+            openPath(*kind, bytes, OpenWay::Menu);
+        });
+    }
+}
+
+void DocumentController::replace(Kind kind, Document document) {
+    documents_[index(kind)] = std::move(document);
+    if (DocumentPage* page = pages_[index(kind)])
+        page->showDocument();
+    noteEdit(kind);
+}
+
+bool DocumentController::save(Kind kind) {
+    Document& doc = document(kind);
+    if (!doc.hasFile())
+        return false;
+    settle(kind);
+    // Another program's changes are not overwritten without asking.
+    if (doc.changedOnDisk()) {
+        const QString name = shownFileName(doc);
+        if (!dialogs_.askOverwrite(
+                window_, QStringLiteral("%1 has changed on disk since it was opened. Overwrite it?")
+                             .arg(name)))
+            return false;
+    }
+    doc.save();
+    noteEdit(kind);
+    return true;
+}
+
+bool DocumentController::saveAs(Kind kind) {
+    Document& doc = document(kind);
+    if (!doc.canSaveAs())
+        return false;
+    const QString path =
+        dialogs_.saveFile(window_, QString::fromLatin1(kindSaveFilter(kind)),
+                          QString::fromLatin1(kindExtension(kind)), saveStates_[index(kind)]);
+    if (path.isEmpty())
+        return false;
+    settle(kind);
+    const std::string bytes = localPath(path, currentFolder()).toStdString();
+    doc.saveAs(bytes);
+    if (DocumentPage* page = pages_[index(kind)])
+        page->showDocument();
+    noteEdit(kind);
+    emit fileTaken(kind, bytes, false);
+    return true;
+}
+
+void DocumentController::reloadChangedFiles() {
+    for (const Kind kind : kKindsInPageOrder) {
+        Document& doc = document(kind);
+        if (modified(kind) || !doc.changedOnDisk())
+            continue;
+        // Quietly, all or nothing: a file that cannot be read now leaves the page as it was.
+        try {
+            replace(kind, Document::open(kind, doc.path()));
+        } catch (const Error&) {
+        }
+    }
+}
+
+} // namespace dorva
