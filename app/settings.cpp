@@ -1,5 +1,6 @@
 #include "app/settings.h"
 
+#include "app/recentfiles.h"
 #include "document/filereader.h"
 #include "document/filewriter.h"
 #include "formats/error.h"
@@ -22,6 +23,7 @@ namespace {
 
 constexpr const char* kWindow = "Window";
 constexpr const char* kGeneral = "General";
+constexpr const char* kRecent = "Recent";
 
 int readInteger(const CSimpleIniA& ini, const char* section, const char* key, int fallback) {
     const char* value = ini.GetValue(section, key, nullptr);
@@ -43,6 +45,10 @@ ReadStatus loadIni(CSimpleIniA& ini, const QString& path) {
     if (file.status == ReadStatus::Read && ini.LoadData(file.bytes) < 0)
         return ReadStatus::Failed;
     return file.status;
+}
+
+std::string recentKey(qsizetype index) {
+    return "File" + std::to_string(index + 1);
 }
 
 bool isControl(unsigned char c) {
@@ -147,6 +153,10 @@ Settings loadSettings(const QString& path, const Settings& defaults) {
     settings.lastTab = readInteger(ini, kGeneral, "LastTab", defaults.lastTab);
     if (const char* dir = ini.GetValue(kGeneral, "LastDir", nullptr); dir && *dir)
         settings.lastDir = folderFromValue(dir);
+    settings.recentFiles.clear();
+    for (qsizetype i = 0; i < kMaxRecentFiles; ++i)
+        if (const char* file = ini.GetValue(kRecent, recentKey(i).c_str(), nullptr); file && *file)
+            settings.recentFiles.append(folderFromValue(file));
     return settings;
 }
 
@@ -161,6 +171,11 @@ bool saveSettings(const QString& path, const Settings& settings) {
     writeInteger(ini, kGeneral, "LastTab", settings.lastTab);
     if (!settings.lastDir.isEmpty())
         ini.SetValue(kGeneral, "LastDir", folderValue(settings.lastDir).c_str());
+    // Removed first, so the keys stand in order.
+    for (qsizetype i = 0; i < kMaxRecentFiles; ++i)
+        ini.Delete(kRecent, recentKey(i).c_str(), true);
+    for (qsizetype i = 0; i < std::min(settings.recentFiles.size(), kMaxRecentFiles); ++i)
+        ini.SetValue(kRecent, recentKey(i).c_str(), folderValue(settings.recentFiles[i]).c_str());
     std::string text;
     if (ini.Save(text) < 0)
         return false;

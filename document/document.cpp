@@ -96,6 +96,14 @@ const Document::Unwritable* Document::unwritable(const Field& field) const {
 }
 
 void Document::setText(const Field& field, std::string_view utf8) {
+    putText(field, utf8, false);
+}
+
+void Document::restoreText(const Field& field, std::string_view utf8) {
+    putText(field, utf8, true);
+}
+
+void Document::putText(const Field& field, std::string_view utf8, bool restoring) {
     keepSavedState();
     for (auto it = unwritable_.begin(); it != unwritable_.end(); ++it)
         if (it->field == &field) {
@@ -104,7 +112,7 @@ void Document::setText(const Field& field, std::string_view utf8) {
         }
     std::string badChar;
     if (const auto bytes = utf8ToCp932(utf8, &badChar)) {
-        field.set(*this, *bytes);
+        (restoring && field.restore ? field.restore : field.set)(*this, *bytes);
         return;
     }
     unwritable_.push_back({&field, std::string(utf8), field.get(*this), badChar});

@@ -67,6 +67,9 @@ public:
     // value as it was and stops every save until the field holds text it can; text() gives
     // back what was typed meanwhile.
     void setText(const Field& field, std::string_view utf8);
+    // Puts back what text() gave (UTF-8), typed text code page 932 cannot hold included,
+    // without the rules a click runs (Field::restore): as undo and redo do.
+    void restoreText(const Field& field, std::string_view utf8);
     // The field's value as its control shows it, in UTF-8.
     std::string text(const Field& field) const;
     // False while the field holds typed text that code page 932 cannot hold.
@@ -114,6 +117,8 @@ private:
     // What a save writes, once checkSavable() passed.
     std::string build() const;
     const Unwritable* unwritable(const Field& field) const;
+    // setText, or restoreText when restoring.
+    void putText(const Field& field, std::string_view utf8, bool restoring);
     void remember(const std::string& path, const std::string& bytes);
     // What a save writes is kept only once something may change, so that a document that is
     // only read (as by dorva-cli show) never builds its output.

@@ -185,6 +185,7 @@ Field kitFlag(const char* key, const char* caption, const char* control, bool Ki
         Kind::Kit, key, caption, control,
         [member](const Document& d) { return flagText(d.kit().*member); },
         [click](Document& d, const std::string& v) { click(d.kit(), v == "1"); });
+    f.restore = [member](Document& d, const std::string& v) { d.kit().*member = v == "1"; };
     f.type = FieldType::Flag;
     return f;
 }

@@ -52,6 +52,9 @@ struct Field {
     // Puts what the control now holds into the document: typed text, the chosen entry, a
     // check box's new state (running the rules a click runs).
     std::function<void(Document&, const std::string&)> set;
+    // Puts back a value get() gave, without the rules a click runs, as undo does; set when
+    // empty.
+    std::function<void(Document&, const std::string&)> restore;
     // Whether the control takes typing; the second kit item does not while "Ex Ammo" is set.
     std::function<bool(const Document&)> enabled;
 };

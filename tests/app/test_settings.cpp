@@ -1,4 +1,5 @@
 #include "app/editor.h"
+#include "app/recentfiles.h"
 #include "app/settings.h"
 
 #include "shelltesting.h"
@@ -139,4 +140,30 @@ TEST(SettingsPath, BesideTheProgramWhenPossibleElseInTheConfigFolder) {
     // The config folder is made when the settings are first written.
     EXPECT_TRUE(dorva::saveSettings(config + "/dorva.ini", Settings{}));
     EXPECT_TRUE(QFileInfo(config + "/dorva.ini").isFile());
+}
+
+// Newest first, once each, at most ten; any path reads back in order and a shorter list leaves
+// no older key behind. A file of an older version, without the section, or with keys missing in
+// between still loads.
+TEST(Settings, RecentFilesReadBackInOrder) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath("dorva.ini");
+    Settings s;
+    for (const char* file :
+         {"1", "2", "3", "4", "5", "6", "7", "8", "9", " /a b\n", "/\x83\"", "3"})
+        s.recentFiles = dorva::withRecentFile(s.recentFiles, file);
+    EXPECT_EQ(s.recentFiles.join(','), "3,/\x83\", /a b\n,9,8,7,6,5,4,2");
+    for (const QByteArrayList& files :
+         {s.recentFiles, dorva::withoutRecentFile({"3", "/c"}, "3"), QByteArrayList()}) {
+        s.recentFiles = files;
+        ASSERT_TRUE(dorva::saveSettings(path, s));
+        EXPECT_EQ(dorva::loadSettings(path, Settings{}).recentFiles, files);
+    }
+    EXPECT_EQ(testfiles::readFile(path.toStdString()).find("Recent"), std::string::npos);
+    for (const auto& [text, files] :
+         {std::pair<const char*, QByteArrayList>{"[Window]\nTop=1\n", {}},
+          {"[Recent]\nFile3=/b\nFile1=/a\nFile11=/c\n", {"/a", "/b"}}}) {
+        testfiles::writeFile(path.toStdString(), text);
+        EXPECT_EQ(dorva::loadSettings(path, Settings{}).recentFiles, files);
+    }
 }
