@@ -125,8 +125,8 @@ private:
             printComparison(io_.out, name + ": ", *comparison);
     }
 
-    const std::string& a_;
-    const std::string& b_;
+    const std::string a_;
+    const std::string b_;
     const bool json_;
     const Streams io_;
     Json entries_ = Json::array();
