@@ -1,10 +1,9 @@
 #include "cli/commands.h"
 
 #include "cli/csv.h"
-#include "cli/escape.h"
+#include "cli/differences.h"
 #include "cli/report.h"
 #include "cli/tablecheck.h"
-#include "document/fields.h"
 #include "document/filereader.h"
 
 namespace dorva {
@@ -49,9 +48,7 @@ void reportRefusals(const std::string& table, const std::vector<Refusal>& refusa
 
 void printDryRun(const TableCheck& check, Streams io) {
     for (const FileEdit& edit : check.edits)
-        for (const ValueChange& change : edit.changes)
-            io.out << edit.path << ": " << change.field->key << ": " << escapeValue(change.before)
-                   << " -> " << escapeValue(change.after) << "\n";
+        printFieldDifferences(io.out, edit.path + ": ", edit.changes);
     io.out << counted(check.edits.size(), "file") << " to change, "
            << counted(valuesChanged(check.edits, check.edits.size()), "value") << " to change, "
            << counted(check.unchanged, "file") << " unchanged; nothing written (dry run).\n";

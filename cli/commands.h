@@ -10,6 +10,9 @@ enum class ExitCode {
     Success = 0,
     Failure = 1, // a load, field or write error
     Usage = 2,   // unknown command, key or kind, or a missing or malformed argument
+    // diff's, as diff(1) has them: 0 when nothing differs.
+    Differs = 1,
+    Trouble = 2, // a file that cannot be read or loaded, files of two kinds, a usage error
 };
 
 struct Streams {
@@ -42,5 +45,14 @@ ExitCode printTable(const std::vector<std::string>& files, const std::string& ki
 // checked before the first file is written; a dry run only prints what would change.
 ExitCode applyTable(const std::string& table, const std::string& kindOption, bool dryRun,
                     Streams io);
+
+// Compares two files of one kind, or the files of the three kinds that two folders hold under
+// the same names (not recursive; kindOption then limits them to one kind): for each field whose
+// shown value differs, KEY: A -> B as show prints the values, prefixed with the name for
+// folders; "only in FOLDER: NAME" for a file in one folder only. --json prints one object for
+// files, and for folders an array of those of the files that differ and of
+// {"onlyIn": FOLDER, "name": NAME}.
+ExitCode diffPaths(const std::string& a, const std::string& b, const std::string& kindOption,
+                   bool json, Streams io);
 
 } // namespace dorva

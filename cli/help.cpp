@@ -167,4 +167,27 @@ std::string tableHelp() {
            "    $ dorva-cli apply roster.csv\n";
 }
 
+std::string diffHelp() {
+    const std::string rules =
+        "diff A B compares two files of one kind: for each field whose value differs, in key "
+        "order, it prints KEY: A_VALUE -> B_VALUE, the values as show prints them. Line breaks "
+        "alone are no difference. A mission whose text differs beyond its fields prints \"other "
+        "text differs\" (so do different MapSize and WeatherIndex, which a save keeps as read); "
+        "actor and kit files hold nothing beyond their fields. diff DIR_A DIR_B compares the "
+        ".atr, .kit and .mis files found under the same name in both folders (not in their "
+        "subfolders), in byte order of the names, and prefixes each line with NAME: . A file in "
+        "one folder only gives \"only in DIR: NAME\"; other files are ignored. A file that "
+        "cannot be read or loaded is reported and the others are still compared. Exit status as "
+        "diff(1): 0 when nothing differs, 1 when something differs, 2 on an error (a file that "
+        "cannot be read or loaded, two kinds). --json prints {\"a\": A, \"b\": B, \"fields\": "
+        "[{\"key\": K, \"a\": V, \"b\": V}, ...], \"otherTextDiffers\": false} with the "
+        "values of show --json; for folders an array of such objects for the files that differ "
+        "and {\"onlyIn\": DIR, \"name\": NAME} for each file in one folder only.";
+    return "Comparing:\n" + wrap(split(rules), "  ") +
+           "  Two copies of a mod's folder:\n\n"
+           "    $ dorva-cli diff old new\n"
+           "    hero.atr: Weapon: 200 -> 250\n"
+           "    only in old: night.mis\n";
+}
+
 } // namespace dorva

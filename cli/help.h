@@ -15,4 +15,7 @@ std::string valueHelp();
 // What table prints and apply takes, with a round trip through a spreadsheet.
 std::string tableHelp();
 
+// What diff compares and prints, with an example.
+std::string diffHelp();
+
 } // namespace dorva

@@ -19,13 +19,16 @@ int main(int argc, char** argv) {
         "The kind follows the extension (.atr, .kit, .mis in any letter case) unless --kind "
         "names it.";
 
-    CLI::App app{"Shows, edits, creates and checks DORVA Actor (.atr), Kit (.kit) and Mission "
-                 "(.mis) files, and edits many at once through a CSV table.",
+    const std::string diffs = diffHelp();
+
+    CLI::App app{"Shows, edits, creates, checks and compares DORVA Actor (.atr), Kit (.kit) and "
+                 "Mission (.mis) files, and edits many at once through a CSV table.",
                  "dorva-cli"};
     app.require_subcommand(1);
     app.set_version_flag("--version", std::string("dorva-cli ") + kVersion);
-    app.footer("Exit codes: 0 success, 1 a load, value, table or write error, 2 a usage error.\n" +
-               kindHelp + "\n\n" + values + "\n" + tables + "\nKeys:\n" + allKeys);
+    app.footer("Exit codes: 0 success, 1 a load, value, table or write error, 2 a usage error; "
+               "diff's are those of diff(1).\n" +
+               kindHelp + "\n\n" + values + "\n" + tables + "\n" + diffs + "\nKeys:\n" + allKeys);
 
     std::string file;
     std::string output;
@@ -80,6 +83,16 @@ int main(int argc, char** argv) {
     apply->add_option("TABLE", file, "The table: CSV in UTF-8")->required();
     apply->footer(kindHelp + "\n\n" + tables + "\n" + values + "\nKeys:\n" + allKeys);
 
+    std::string second;
+    CLI::App* diff = app.add_subcommand(
+        "diff", "Print KEY: A -> B for each value the editor shows differently for A and B, two "
+                "files of one kind or the files of two folders");
+    diff->add_flag("--json", json, "Print JSON instead");
+    diff->add_option("--kind", kind, "actor, kit or mission (for folders: only that kind)");
+    diff->add_option("A", file, "The first file or folder")->required();
+    diff->add_option("B", second, "The second file or folder")->required();
+    diff->footer(kindHelp + "\n\n" + diffs + "\n" + values);
+
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& e) {
@@ -101,6 +114,8 @@ int main(int argc, char** argv) {
         result = printTable(files, kind, io);
     else if (*apply)
         result = applyTable(file, kind, dryRun, io);
+    else if (*diff)
+        result = diffPaths(file, second, kind, json, io);
     // Output that did not arrive (a full disk behind "> table.csv") is a failure too.
     if (!std::cout.flush()) {
         std::cerr << "dorva-cli: cannot write to standard output\n";

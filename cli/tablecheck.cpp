@@ -24,19 +24,11 @@ struct Column {
 // What show prints differently for the file once it is saved: the saved bytes are read again,
 // so a value a save does not write is no change. Nothing when a save would write the bytes it
 // would have written unedited.
-std::vector<ValueChange> changesOf(const Document& document,
-                                   const std::vector<std::string>& before) {
-    const std::optional<std::string> saved = document.changedOutput();
+std::vector<FieldDifference> changesOf(const Document& opened, const Document& edited) {
+    const std::optional<std::string> saved = edited.changedOutput();
     if (!saved)
         return {};
-    const std::vector<std::string> after =
-        shownValues(Document::fromBytes(document.kind(), *saved));
-    const std::vector<Field>& fields = fieldsOf(document.kind());
-    std::vector<ValueChange> changes;
-    for (std::size_t i = 0; i < fields.size(); ++i)
-        if (after[i] != before[i])
-            changes.push_back({&fields[i], before[i], after[i]});
-    return changes;
+    return differingFields(opened, Document::fromBytes(edited.kind(), *saved));
 }
 
 class TableChecker {
@@ -138,10 +130,10 @@ private:
             Document document = Document::open(*kind, path);
             if (!firstNaming(path, row.line))
                 return;
-            const std::vector<std::string> before = shownValues(document);
-            if (!applyCells(row, document, before))
+            const Document opened = document;
+            if (!applyCells(row, document, shownValues(opened)))
                 return;
-            std::vector<ValueChange> changes = changesOf(document, before);
+            std::vector<FieldDifference> changes = changesOf(opened, document);
             if (changes.empty())
                 ++result_.unchanged;
             else

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "cli/csv.h"
+#include "document/comparison.h"
 #include "document/document.h"
 
 #include <cstddef>
@@ -10,21 +11,12 @@
 
 namespace dorva {
 
-struct Field;
-
-// A key whose value a file shows differently once the table is applied and the file saved and
-// read again; values in UTF-8, as show prints them without its escapes.
-struct ValueChange {
-    const Field* field;
-    std::string before;
-    std::string after;
-};
-
 // A file the table changes, its row applied, ready to be saved.
 struct FileEdit {
     std::string path;
     Document document;
-    std::vector<ValueChange> changes;
+    // The fields the file shows differently once saved and read again: before, after.
+    std::vector<FieldDifference> changes;
 };
 
 // Something in the table that cannot be done, and where it stands.

@@ -124,6 +124,12 @@ std::string Document::text(const Field& field) const {
     return cp932ToUtf8(field.get(*this));
 }
 
+std::string_view Document::missionText() const {
+    if (readOnly_)
+        throw std::logic_error("a document opened only to read keeps no text");
+    return missionText_;
+}
+
 void Document::checkSavable() const {
     if (readOnly_)
         throw std::logic_error("a document opened only to read has nothing to save");

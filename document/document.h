@@ -62,6 +62,9 @@ public:
         return mission_;
     }
     const MissionRecord& mission() const { return mission_; }
+    // The text a mission save writes the values into: what was last read or written. Throws
+    // std::logic_error for a document opened only to read, which keeps none.
+    std::string_view missionText() const;
 
     // Puts typed text (UTF-8) into a field. Text that code page 932 cannot hold leaves the
     // value as it was and stops every save until the field holds text it can; text() gives
