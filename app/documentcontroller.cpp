@@ -120,6 +120,7 @@ void DocumentController::openFiles(const QStringList& paths,
 
 void DocumentController::replace(Kind kind, Document document) {
     documents_[index(kind)] = std::move(document);
+    histories_[index(kind)].clear();
     if (DocumentPage* page = pages_[index(kind)])
         page->showDocument();
     noteEdit(kind);

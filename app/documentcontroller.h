@@ -2,6 +2,7 @@
 
 #include "controls/dialogs.h"
 #include "document/document.h"
+#include "document/history.h"
 
 #include <QObject>
 #include <QStringList>
@@ -29,6 +30,8 @@ public:
 
     Document& document(Kind kind) { return documents_[index(kind)]; }
     const Document& document(Kind kind) const { return documents_[index(kind)]; }
+    // The document's edits to undo and redo; a new document starts a fresh one.
+    History& history(Kind kind) { return histories_[index(kind)]; }
     // Whether the document holds changes a save would write, as last noted.
     bool modified(Kind kind) const { return modified_[index(kind)]; }
     // Whether the page's "Save as..." button is on offer: a mission's only once it was opened
@@ -84,6 +87,7 @@ private:
     QWidget* window_;
     std::array<Document, 3> documents_{Document(Kind::Mission), Document(Kind::Actor),
                                        Document(Kind::Kit)};
+    std::array<History, 3> histories_;
     std::array<DocumentPage*, 3> pages_{};
     std::array<bool, 3> modified_{};
     std::array<bool, 3> saveAsOffered_{false, true, true};

@@ -4,6 +4,7 @@
 #include "app/filedrop.h"
 #include "app/localpath.h"
 #include "app/pagecontrol.h"
+#include "app/recentfilesmenu.h"
 #include "app/uifont.h"
 #include "app/windowplacement.h"
 #include "controls/aboutbox.h"
@@ -81,8 +82,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QByt
         showMarks();
         updateActions();
     });
-    connect(&controller_, &DocumentController::fileTaken, this,
-            [this](Kind kind, const std::string&, bool byMenu) { fileTaken(kind, byMenu); });
+    connect(&controller_, &DocumentController::fileTaken, this, &MainWindow::fileTaken);
     connect(browser_, &FileBrowser::fileSelected, this,
             [this](const QByteArray& path, const QString& mask) {
                 for (const Kind kind : kKindsInPageOrder)
@@ -117,6 +117,7 @@ DocumentPage* MainWindow::pageOf(Kind kind) {
             page = new MissionPage(document, dialogs_);
             break;
         }
+        page->setHistory(&controller_.history(kind));
         addPage(kind, page);
     }
     return page;
@@ -189,6 +190,7 @@ void MainWindow::addPage(Kind kind, DocumentPage* page) {
     connect(page, &DocumentPage::saveAsRequested, this,
             [&c, kind] { c.request([&] { c.saveAs(kind); }); });
     connect(page, &DocumentPage::edited, this, [&c, kind] { c.noteEdit(kind); });
+    connect(page, &DocumentPage::historyChanged, this, &MainWindow::updateActions);
 }
 
 void MainWindow::buildMenu() {
@@ -225,7 +227,20 @@ void MainWindow::buildMenu() {
     saveItem_ = item(file, "N2", "Save", saveByMenu);
     saveAsItem_ = item(file, "N3", "SaveAs", saveAsByMenu);
     file->addSeparator();
+    recent_ = new RecentFilesMenu(file);
+    file->addMenu(recent_);
+    connect(recent_, &RecentFilesMenu::fileChosen, this, &MainWindow::openRecent);
     connect(item(file, "Exit1", "Exit(&X)", nullptr), &QAction::triggered, this, &QWidget::close);
+
+    // Undo and redo act on the page that shows.
+    QMenu* edit = menuBar()->addMenu("Edit(&E)");
+    edit->setObjectName("Edit1");
+    undoItem_ = item(edit, "Undo1", "Undo(&U)", nullptr);
+    undoItem_->setShortcut(QKeySequence("Ctrl+Z"));
+    connect(undoItem_, &QAction::triggered, this, [this] { currentPage()->undo(); });
+    redoItem_ = item(edit, "Redo1", "Redo(&R)", nullptr);
+    redoItem_->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
+    connect(redoItem_, &QAction::triggered, this, [this] { currentPage()->redo(); });
 
     QMenu* option = menuBar()->addMenu("Option(&O)");
     option->setObjectName("Option1");
@@ -244,6 +259,7 @@ void MainWindow::restoreSettings(const QByteArray& startFolder, const QByteArray
     Settings defaults;
     defaults.lastDir = startFolder;
     settings_ = loadSettings(settingsPath_, defaults);
+    recent_->setFiles(settings_.recentFiles);
     const int tab = settings_.lastTab;
     pageControl_->setCurrentIndex(tab >= 0 && tab < pageControl_->count() ? tab : 0);
     // The page's mask goes to the browser before its folder, so the folder is listed once.
@@ -277,7 +293,8 @@ void MainWindow::pageShown() {
     updateActions();
 }
 
-void MainWindow::fileTaken(Kind, bool byMenu) {
+void MainWindow::fileTaken(Kind, const std::string& path, bool byMenu) {
+    recent_->add(QByteArray::fromStdString(path));
     fileTakenSinceShow_ = true;
     menuOpenSinceShow_ = menuOpenSinceShow_ || byMenu;
     updateActions();
@@ -298,6 +315,14 @@ void MainWindow::updateActions() {
     const Kind kind = currentKind();
     saveItem_->setEnabled(controller_.document(kind).hasFile() || fileTakenSinceShow_);
     saveAsItem_->setEnabled(kind != Kind::Mission || shownHadFile_ || menuOpenSinceShow_);
+
+    const History& history = controller_.history(kind);
+    undoItem_->setEnabled(history.canUndo());
+    undoItem_->setText(history.canUndo() ? "&Undo " + QString::fromStdString(history.undoName())
+                                         : QStringLiteral("Undo(&U)"));
+    redoItem_->setEnabled(history.canRedo());
+    redoItem_->setText(history.canRedo() ? "&Redo " + QString::fromStdString(history.redoName())
+                                         : QStringLiteral("Redo(&R)"));
 }
 
 void MainWindow::showMarks() {
@@ -317,6 +342,21 @@ void MainWindow::showMarks() {
 
 void MainWindow::openFiles(const QStringList& paths) {
     controller_.openFiles(paths, [this](Kind kind) { showPage(kind); });
+}
+
+void MainWindow::openRecent(const QByteArray& path) {
+    controller_.request([&] {
+        const std::optional<Kind> kind = kindFromExtension(path.toStdString());
+        try {
+            if (!kind)
+                throw Error(messageCannotOpen(pathText(path.toStdString())));
+            showPage(*kind);
+            controller_.openPath(*kind, path.toStdString(), OpenWay::Menu);
+        } catch (const Error&) {
+            recent_->remove(path);
+            throw;
+        }
+    });
 }
 
 void MainWindow::openFromFileList(const QByteArray& path, Kind kind) {
@@ -374,6 +414,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     settings_.lastTab = pageControl_->currentIndex();
     // Only a folder the browser has entered is stored: empty keeps the stored one.
     settings_.lastDir = browser_->folder();
+    settings_.recentFiles = recent_->files();
     // The window closes even when the settings cannot be written.
     saveSettings(settingsPath_, settings_);
     QMainWindow::closeEvent(event);

@@ -21,6 +21,7 @@ class DocumentPage;
 class FileBrowser;
 class KitPage;
 class MissionPage;
+class RecentFilesMenu;
 
 // The main window "Form1": the pages "Mission", "Actor" and "Kit" beside the file browser, the
 // menu and its keys. The document controller owns the documents and their flows; the window
@@ -70,7 +71,8 @@ private:
     void updateActions();
     // The title and the tabs' marks of unsaved changes.
     void showMarks();
-    void fileTaken(Kind kind, bool byMenu);
+    void fileTaken(Kind kind, const std::string& path, bool byMenu);
+    void openRecent(const QByteArray& path);
     void openFromFileList(const QByteArray& path, Kind kind);
     void toggleFileList();
     void setOuterWidth(int width);
@@ -86,6 +88,9 @@ private:
     QAction* saveItem_ = nullptr;     // N2
     QAction* saveAsItem_ = nullptr;   // N3
     QAction* showListItem_ = nullptr; // N5
+    QAction* undoItem_ = nullptr;
+    QAction* redoItem_ = nullptr;
+    RecentFilesMenu* recent_ = nullptr;
     bool listShown_ = true;
     // Since the page last showed: a file was opened or saved as anywhere, or opened by the menu.
     bool fileTakenSinceShow_ = false;

@@ -12,11 +12,13 @@
 #include "pages/pagelayout.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <algorithm>
 #include <utility>
 
 namespace dorva {
@@ -104,7 +106,7 @@ std::vector<QRadioButton*> DocumentPage::addChoiceField(QWidget* parent, const c
         bindings_.push_back({button, &f, static_cast<int>(i)});
         connect(button, &QRadioButton::toggled, this, [this, &f, i](bool on) {
             if (on)
-                change([&] { f.set(document_, f.entries[i]); });
+                step(f.caption, {&f}, [&] { change([&] { f.set(document_, f.entries[i]); }); });
         });
         buttons.push_back(button);
     }
@@ -135,11 +137,14 @@ void DocumentPage::browse(QLineEdit* edit, const Field& field) {
     const QString path = dialogs_.openFile(this, QString::fromStdString(field.browseFilter),
                                            browseStates_[field.browseFilter]);
     if (!path.isEmpty())
-        showFieldText(edit, QFileInfo(path).fileName());
+        step(field.caption, {&field}, [&] { showFieldText(edit, QFileInfo(path).fileName()); });
 }
 
 void DocumentPage::showDocument() {
+    // An edit under way belongs to the document that is gone.
+    editing_.reset();
     showValues(true);
+    beginFocusedEdit();
 }
 
 void DocumentPage::showValues(bool newDocument) {
@@ -156,6 +161,116 @@ void DocumentPage::change(const std::function<void()>& write) {
     write();
     showValues(false);
     emit edited();
+}
+
+void DocumentPage::step(const std::string& name, const std::vector<const Field*>& fields,
+                        const std::function<void()>& edit) {
+    if (showing_ || !history_) {
+        edit();
+        return;
+    }
+    History::Mark before = History::mark(document_, fields);
+    edit();
+    if (history_->push(document_, std::move(before), name))
+        emit historyChanged();
+}
+
+void DocumentPage::beginEdit(const Field& field) {
+    if (editing_ && editing_->first == &field)
+        return;
+    endEdit();
+    if (history_)
+        editing_.emplace(&field, History::mark(document_, {&field}));
+}
+
+void DocumentPage::endEdit() {
+    if (!editing_)
+        return;
+    const Field& field = *editing_->first;
+    const bool pushed = history_->push(document_, std::move(editing_->second), field.caption);
+    editing_.reset();
+    // What was typed is now the page's step: the field's own undo would take it back a second
+    // time behind the history's back.
+    if (auto* edit = qobject_cast<QLineEdit*>(controlOf(field)); edit && holdsEdits(edit)) {
+        const int cursor = edit->cursorPosition();
+        edit->setText(edit->text());
+        edit->setCursorPosition(cursor);
+    }
+    if (pushed)
+        emit historyChanged();
+}
+
+void DocumentPage::beginFocusedEdit() {
+    for (const Binding& b : bindings_)
+        if (qobject_cast<QLineEdit*>(b.control) && b.control->hasFocus())
+            beginEdit(*b.field);
+}
+
+void DocumentPage::undo() {
+    applyStep(&History::undo);
+}
+
+void DocumentPage::redo() {
+    applyStep(&History::redo);
+}
+
+void DocumentPage::applyStep(std::vector<const Field*> (History::*apply)(Document&)) {
+    if (!history_)
+        return;
+    endEdit();
+    const std::vector<const Field*> fields = (history_->*apply)(document_);
+    if (fields.empty())
+        return;
+    showValues(false);
+    emit edited();
+    emit historyChanged();
+    focusField(*fields.front());
+    beginFocusedEdit();
+}
+
+void DocumentPage::setFocusTarget(const Field& field, QWidget* control) {
+    focusTargets_[&field] = control;
+}
+
+QWidget* DocumentPage::controlOf(const Field& field) const {
+    for (const Binding& b : bindings_) {
+        if (b.field != &field)
+            continue;
+        auto* radio = qobject_cast<QRadioButton*>(b.control);
+        if (!radio || radio->isChecked())
+            return b.control;
+    }
+    const auto target = focusTargets_.find(&field);
+    return target == focusTargets_.end() ? nullptr : target->second;
+}
+
+void DocumentPage::focusField(const Field& field) {
+    QWidget* control = controlOf(field);
+    if (!control)
+        return;
+    // A list's text field gives the focus to its list.
+    if (auto* list = qobject_cast<QComboBox*>(control->parentWidget()))
+        control = list;
+    control->setFocus(Qt::OtherFocusReason);
+}
+
+std::vector<const Field*> DocumentPage::fieldsInPageOrder() const {
+    std::vector<const Field*> fields;
+    const auto add = [&fields](const Field* field) {
+        if (std::find(fields.begin(), fields.end(), field) == fields.end())
+            fields.push_back(field);
+    };
+    for (QWidget* w = nextInFocusChain(); w && w != this; w = w->nextInFocusChain()) {
+        for (const Binding& b : bindings_)
+            if (b.control == w || b.control->parentWidget() == w)
+                add(b.field);
+        for (const auto& [field, control] : focusTargets_)
+            if (control == w)
+                add(field);
+    }
+    for (const Field& field : fieldsOf(kind_))
+        add(&field);
+    return fields;
 }
 
 void DocumentPage::showBindings(bool newDocument) {
@@ -194,8 +309,15 @@ void DocumentPage::bindText(QLineEdit* edit, const Field& field) {
     bindings_.push_back({edit, &field});
     if (field.digitsOnly)
         installDigitKeyFilter(edit);
-    if (field.repair)
-        installLeaveAction(edit, [this, edit, &field] { repairOnLeave(edit, field); });
+    // A list's text field takes the focus through its list.
+    auto* list = qobject_cast<QComboBox*>(edit->parentWidget());
+    installFieldFocus(
+        list ? static_cast<QWidget*>(list) : edit, edit, [this, &field] { beginEdit(field); },
+        [this, edit, &field] {
+            if (field.repair)
+                repairOnLeave(edit, field);
+            endEdit();
+        });
     connect(edit, &QLineEdit::textChanged, this, [this, &field](const QString& text) {
         change([&] { document_.setText(field, text.toStdString()); });
     });
@@ -218,8 +340,13 @@ void DocumentPage::repairOnLeave(QLineEdit* edit, const Field& field) {
 void DocumentPage::bindFlag(QAbstractButton* box, const Field& field) {
     bindings_.push_back({box, &field});
     box->setAccessibleName(captionOf(field));
-    connect(box, &QAbstractButton::toggled, this,
-            [this, &field](bool on) { change([&] { field.set(document_, on ? "1" : "0"); }); });
+    // A click with rules of its own ("Ex Ammo") may change other fields too.
+    const std::vector<const Field*> changes =
+        field.restore ? std::vector<const Field*>{} : std::vector<const Field*>{&field};
+    connect(box, &QAbstractButton::toggled, this, [this, &field, changes](bool on) {
+        step(field.caption, changes,
+             [&] { change([&] { field.set(document_, on ? "1" : "0"); }); });
+    });
 }
 
 void DocumentPage::bindList(QComboBox* list, const Field& field) {
@@ -230,7 +357,8 @@ void DocumentPage::bindList(QComboBox* list, const Field& field) {
     connect(list, &QComboBox::currentIndexChanged, this, [this, list, &field] {
         const QString value =
             field.type == FieldType::TextList ? list->currentText() : listIndexText(list);
-        change([&] { field.set(document_, toBytes(value, field.caption)); });
+        step(field.caption, {&field},
+             [&] { change([&] { field.set(document_, toBytes(value, field.caption)); }); });
     });
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/dialogs.h"
+#include "document/history.h"
 #include "document/kind.h"
 
 #include <QRect>
@@ -8,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,8 +49,17 @@ public:
     QPushButton* saveAsButton() const { return saveAsButton_; }
     QLineEdit* statusField() const { return statusField_; }
 
-    FileDialogState* openDialogState() { return &openState_; }
-    FileDialogState* saveDialogState() { return &saveState_; }
+    // The history the page keeps its steps in, the document's; without one it keeps none.
+    void setHistory(History* history) { history_ = history; }
+    const History* history() const { return history_; }
+    // Undoes or redoes the last step, shows the field it changed and puts the focus there. An
+    // edit of the field that has the focus counts as a step of its own first.
+    void undo();
+    void redo();
+    // Puts the focus on the field's control.
+    void focusField(const Field& field);
+    // The fields in the order the page shows them, as the focus moves through them.
+    std::vector<const Field*> fieldsInPageOrder() const;
 
 signals:
     void openRequested();
@@ -56,6 +67,8 @@ signals:
     void saveAsRequested();
     // The user changed the document.
     void edited();
+    // A step was added to the history, or undone or redone.
+    void historyChanged();
 
 protected:
     Dialogs& dialogs() const { return dialogs_; }
@@ -86,6 +99,12 @@ protected:
 
     // Runs a change of the document that the user made, then shows the document again.
     void change(const std::function<void()>& write);
+    // Runs an edit as one step of the history, named after what the user did. It may change
+    // the given fields, or any field when none are given.
+    void step(const std::string& name, const std::vector<const Field*>& fields,
+              const std::function<void()>& edit);
+    // The control that stands for a field that no bound control shows, to put the focus on.
+    void setFocusTarget(const Field& field, QWidget* control);
     // Shows what the bound controls do not: enabling and values derived from others.
     // newDocument is false after the user's own edit of the document shown.
     virtual void showRest(bool /*newDocument*/) {}
@@ -104,6 +123,13 @@ private:
     void showBindings(bool newDocument);
     void repairOnLeave(QLineEdit* edit, const Field& field);
     void browse(QLineEdit* edit, const Field& field);
+    // A text field's edit runs from entering it to leaving it.
+    void beginEdit(const Field& field);
+    void endEdit();
+    // Starts the edit of the text field that has the focus, if any.
+    void beginFocusedEdit();
+    void applyStep(std::vector<const Field*> (History::*apply)(Document&));
+    QWidget* controlOf(const Field& field) const;
 
     const Kind kind_;
     Document& document_;
@@ -116,6 +142,10 @@ private:
     FileDialogState saveState_;
     std::map<std::string, FileDialogState> browseStates_; // by filter
     std::vector<Binding> bindings_;
+    std::map<const Field*, QWidget*> focusTargets_;
+    History* history_ = nullptr;
+    // The text field being edited and its value when the edit began.
+    std::optional<std::pair<const Field*, History::Mark>> editing_;
     bool showing_ = false;
 };
 

@@ -12,6 +12,15 @@ namespace dorva {
 
 namespace {
 
+bool isUndoKey(const QKeyEvent* key) {
+    return key->matches(QKeySequence::Undo);
+}
+
+bool isRedoKey(const QKeyEvent* key) {
+    return key->matches(QKeySequence::Redo) ||
+           key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
+}
+
 class DigitKeyFilter : public QObject {
 public:
     using QObject::QObject;
@@ -21,7 +30,7 @@ protected:
         if (event->type() != QEvent::KeyPress)
             return QObject::eventFilter(watched, event);
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->key() == Qt::Key_Backspace)
+        if (key->key() == Qt::Key_Backspace || isUndoKey(key) || isRedoKey(key))
             return false;
         if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab ||
             key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
@@ -43,23 +52,44 @@ protected:
     }
 };
 
-class LeaveAction : public QObject {
+class FieldFocus : public QObject {
 public:
-    LeaveAction(QLineEdit* field, std::function<void()> action)
-        : QObject(field), action_(std::move(action)) {}
+    FieldFocus(QWidget* control, QLineEdit* edit, std::function<void()> enter,
+               std::function<void()> leave)
+        : QObject(control), edit_(edit), enter_(std::move(enter)), leave_(std::move(leave)) {}
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::FocusOut) {
+        switch (event->type()) {
+        case QEvent::FocusIn:
+            enter_();
+            break;
+        case QEvent::FocusOut: {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
-                action_();
+                leave_();
+            break;
+        }
+        case QEvent::ShortcutOverride: {
+            // Ignored and taken from the field, the key triggers the window's shortcut.
+            auto* key = static_cast<QKeyEvent*>(event);
+            if ((isUndoKey(key) && !edit_->isUndoAvailable()) ||
+                (isRedoKey(key) && !edit_->isRedoAvailable())) {
+                key->ignore();
+                return true;
+            }
+            break;
+        }
+        default:
+            break;
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
-    std::function<void()> action_;
+    QLineEdit* edit_;
+    std::function<void()> enter_;
+    std::function<void()> leave_;
 };
 
 } // namespace
@@ -68,8 +98,9 @@ void installDigitKeyFilter(QLineEdit* field) {
     field->installEventFilter(new DigitKeyFilter(field));
 }
 
-void installLeaveAction(QLineEdit* field, std::function<void()> action) {
-    field->installEventFilter(new LeaveAction(field, std::move(action)));
+void installFieldFocus(QWidget* control, QLineEdit* edit, std::function<void()> enter,
+                       std::function<void()> leave) {
+    control->installEventFilter(new FieldFocus(control, edit, std::move(enter), std::move(leave)));
 }
 
 } // namespace dorva

@@ -62,9 +62,11 @@ QPushButton* KitPage::addSlot(QWidget* group, const char* item, const char* coun
     clear->setAccessibleName(tr("Clear %1").arg(static_cast<QGroupBox*>(group)->title()));
     clear->setGeometry(buttonX, y - 1, buttonWidth, kFieldHeight + 2);
     // The check boxes stay as they are.
-    connect(clear, &QPushButton::clicked, this, [itemEdit, countEdit] {
-        itemEdit->clear();
-        countEdit->clear();
+    connect(clear, &QPushButton::clicked, this, [this, clear, itemEdit, countEdit, item, count] {
+        step(clear->accessibleName().toStdString(), {&field(item), &field(count)}, [&] {
+            itemEdit->clear();
+            countEdit->clear();
+        });
     });
     return clear;
 }

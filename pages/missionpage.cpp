@@ -6,6 +6,7 @@
 #include "controls/edithex.h"
 #include "document/document.h"
 #include "document/fields.h"
+#include "pages/fieldhooks.h"
 #include "pages/pagelayout.h"
 
 #include <QCheckBox>
@@ -152,7 +153,10 @@ void MissionPage::buildBriefing() {
     auto* label = new QLabel(QString::fromStdString(labelText(briefing)), group);
     label->setGeometry(226, y, 26, kLineHeight);
     label->setBuddy(edit);
-    connect(edit, &QPushButton::clicked, this, [this] { briefingDialog()->exec(); });
+    setFocusTarget(briefing, edit);
+    connect(edit, &QPushButton::clicked, this, [this, &briefing] {
+        step(briefing.caption, {&briefing}, [this] { briefingDialog()->exec(); });
+    });
 
     y += 24;
     for (const char* control :
@@ -199,6 +203,9 @@ QComboBox* MissionPage::addList(QWidget* group, const char* control, int x, int 
     makeEditable(list, listCompleter_);
     list->setInsertPolicy(QComboBox::NoInsert);
     connect(list->lineEdit(), &QLineEdit::editingFinished, list, [list] { settleTypedText(list); });
+    // Typing has its own undo; the undo keys go to the page when there is none.
+    installFieldFocus(
+        list, list->lineEdit(), [] {}, [] {});
     lists_.push_back(list);
     return list;
 }
@@ -256,9 +263,12 @@ void MissionPage::chooseFogColour() {
     const std::optional<QColor> chosen = dialogs().chooseColor(this, fogColour());
     if (!chosen)
         return;
-    colourFields_[0]->setText(QString::number(chosen->red()));
-    colourFields_[1]->setText(QString::number(chosen->green()));
-    colourFields_[2]->setText(QString::number(chosen->blue()));
+    step(fogButton_->accessibleName().toStdString(),
+         {&field("ColorEdit01"), &field("ColorEdit02"), &field("ColorEdit03")}, [&] {
+             colourFields_[0]->setText(QString::number(chosen->red()));
+             colourFields_[1]->setText(QString::number(chosen->green()));
+             colourFields_[2]->setText(QString::number(chosen->blue()));
+         });
 }
 
 } // namespace dorva
