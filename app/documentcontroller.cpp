@@ -1,11 +1,14 @@
 #include "app/documentcontroller.h"
 
 #include "app/localpath.h"
+#include "controls/changesview.h"
+#include "document/comparison.h"
 #include "formats/error.h"
 #include "formats/filename.h"
 #include "pages/documentpage.h"
 
 #include <QDir>
+#include <algorithm>
 
 namespace dorva {
 
@@ -51,8 +54,7 @@ bool DocumentController::mayReplace(Kind kind) {
     if (!modified(kind))
         return true;
     const Document& doc = document(kind);
-    const QString name = doc.hasFile() ? shownFileName(doc)
-                                       : QStringLiteral("the new %1 file").arg(kindCaption(kind));
+    const QString name = doc.hasFile() ? nameOf(kind) : "the " + nameOf(kind);
     switch (dialogs_.askSaveChanges(window_, QStringLiteral("Save changes to %1?").arg(name))) {
     case SaveChoice::Discard:
         return true;
@@ -118,8 +120,19 @@ void DocumentController::openFiles(const QStringList& paths,
     }
 }
 
+QString DocumentController::nameOf(Kind kind) const {
+    const Document& doc = document(kind);
+    return doc.hasFile() ? shownFileName(doc)
+                         : QStringLiteral("new %1 file").arg(kindCaption(kind));
+}
+
+void DocumentController::keepSaved(Kind kind) {
+    saved_[index(kind)] = document(kind);
+}
+
 void DocumentController::replace(Kind kind, Document document) {
     documents_[index(kind)] = std::move(document);
+    keepSaved(kind);
     histories_[index(kind)].clear();
     if (DocumentPage* page = pages_[index(kind)])
         page->showDocument();
@@ -133,13 +146,22 @@ bool DocumentController::save(Kind kind) {
     settle(kind);
     // Another program's changes are not overwritten without asking.
     if (doc.changedOnDisk()) {
-        const QString name = shownFileName(doc);
-        if (!dialogs_.askOverwrite(
-                window_, QStringLiteral("%1 has changed on disk since it was opened. Overwrite it?")
-                             .arg(name)))
+        const auto showDiskChanges = [this, kind, &doc] {
+            request([&] {
+                const Document onDisk = Document::open(kind, doc.path(), Document::Tracking::None);
+                const Document& opened = saved_[index(kind)] ? *saved_[index(kind)] : doc;
+                showDifferences(kind, {"When opened", "On disk now", "In the editor"},
+                                differingFields(opened, onDisk, doc));
+            });
+        };
+        const QString question =
+            QStringLiteral("%1 has changed on disk since it was opened. Overwrite it?")
+                .arg(shownFileName(doc));
+        if (!dialogs_.askOverwrite(window_, question, showDiskChanges))
             return false;
     }
     doc.save();
+    keepSaved(kind);
     noteEdit(kind);
     return true;
 }
@@ -156,11 +178,36 @@ bool DocumentController::saveAs(Kind kind) {
     settle(kind);
     const std::string bytes = localPath(path, currentFolder()).toStdString();
     doc.saveAs(bytes);
+    keepSaved(kind);
     if (DocumentPage* page = pages_[index(kind)])
         page->showDocument();
     noteEdit(kind);
     emit fileTaken(kind, bytes, false);
     return true;
+}
+
+void DocumentController::showChanges(Kind kind) {
+    settle(kind);
+    const Document fresh(kind);
+    const Document& saved = saved_[index(kind)] ? *saved_[index(kind)] : fresh;
+    showDifferences(kind, {"Saved", "Now"}, differingFields(saved, document(kind)));
+}
+
+void DocumentController::showDifferences(Kind kind, const QStringList& headers,
+                                         std::vector<FieldDifference> differences) {
+    DocumentPage* page = pages_[index(kind)];
+    if (page) {
+        // In the order the page shows its fields.
+        const std::vector<const Field*> order = page->fieldsInPageOrder();
+        const auto rank = [&order](const FieldDifference& d) {
+            return std::find(order.begin(), order.end(), d.field) - order.begin();
+        };
+        std::stable_sort(differences.begin(), differences.end(),
+                         [&](const auto& a, const auto& b) { return rank(a) < rank(b); });
+    }
+    ChangesView view(nameOf(kind), headers, differences, window_);
+    if (view.exec() == QDialog::Accepted && view.chosenField() && page)
+        page->focusField(*view.chosenField());
 }
 
 void DocumentController::reloadChangedFiles() {

@@ -8,13 +8,16 @@
 #include <QStringList>
 #include <array>
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 class QWidget;
 
 namespace dorva {
 
 class DocumentPage;
+struct FieldDifference;
 
 // Owns the three documents of the editor, one per kind, and every flow around them: opening
 // from any source, asking before unsaved changes are lost, Save and Save as, the check for
@@ -67,6 +70,9 @@ public:
     void reloadChangedFiles();
     // Takes note of an edit of the document by the user.
     void noteEdit(Kind kind);
+    // Lists the document's unsaved changes field by field; choosing a row puts the focus on
+    // that field.
+    void showChanges(Kind kind);
 
 signals:
     // The document's modified state or file may have changed.
@@ -82,12 +88,21 @@ private:
     // Puts a document in the kind's place.
     void replace(Kind kind, Document document);
     void settle(Kind kind);
+    // Keeps the document as its file now holds it.
+    void keepSaved(Kind kind);
+    // The file's name, or what stands for the file of a document without one.
+    QString nameOf(Kind kind) const;
+    // The differences in a window with a column of values under each header.
+    void showDifferences(Kind kind, const QStringList& headers,
+                         std::vector<FieldDifference> differences);
 
     Dialogs& dialogs_;
     QWidget* window_;
     std::array<Document, 3> documents_{Document(Kind::Mission), Document(Kind::Actor),
                                        Document(Kind::Kit)};
     std::array<History, 3> histories_;
+    // The documents as last read from or written to their files; none before the first.
+    std::array<std::optional<Document>, 3> saved_;
     std::array<DocumentPage*, 3> pages_{};
     std::array<bool, 3> modified_{};
     std::array<bool, 3> saveAsOffered_{false, true, true};

@@ -226,6 +226,9 @@ void MainWindow::buildMenu() {
     file->addSeparator();
     saveItem_ = item(file, "N2", "Save", saveByMenu);
     saveAsItem_ = item(file, "N3", "SaveAs", saveAsByMenu);
+    changesItem_ = item(file, "Changes1", "Changes(&C)...", nullptr);
+    connect(changesItem_, &QAction::triggered, this,
+            [this, &c] { c.request([&] { c.showChanges(currentKind()); }); });
     file->addSeparator();
     recent_ = new RecentFilesMenu(file);
     file->addMenu(recent_);
@@ -315,6 +318,8 @@ void MainWindow::updateActions() {
     const Kind kind = currentKind();
     saveItem_->setEnabled(controller_.document(kind).hasFile() || fileTakenSinceShow_);
     saveAsItem_->setEnabled(kind != Kind::Mission || shownHadFile_ || menuOpenSinceShow_);
+
+    changesItem_->setEnabled(controller_.modified(kind));
 
     const History& history = controller_.history(kind);
     undoItem_->setEnabled(history.canUndo());

@@ -88,6 +88,7 @@ private:
     QAction* saveItem_ = nullptr;     // N2
     QAction* saveAsItem_ = nullptr;   // N3
     QAction* showListItem_ = nullptr; // N5
+    QAction* changesItem_ = nullptr;
     QAction* undoItem_ = nullptr;
     QAction* redoItem_ = nullptr;
     RecentFilesMenu* recent_ = nullptr;

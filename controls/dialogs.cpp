@@ -154,14 +154,21 @@ SaveChoice QtDialogs::askSaveChanges(QWidget* parent, const QString& question) {
     }
 }
 
-bool QtDialogs::askOverwrite(QWidget* parent, const QString& question) {
+bool QtDialogs::askOverwrite(QWidget* parent, const QString& question,
+                             const std::function<void()>& showChanges) {
     QMessageBox box(QMessageBox::Warning, QStringLiteral("DORVA"), question, QMessageBox::Cancel,
                     parent);
     QPushButton* overwrite = box.addButton(QObject::tr("Overwrite"), QMessageBox::AcceptRole);
+    QPushButton* changes = box.addButton(QObject::tr("Show Changes"), QMessageBox::ActionRole);
     box.setDefaultButton(QMessageBox::Cancel);
     box.setEscapeButton(QMessageBox::Cancel);
-    box.exec();
-    return box.clickedButton() == overwrite;
+    // The changes' window returns to the question.
+    for (;;) {
+        box.exec();
+        if (box.clickedButton() != changes)
+            return box.clickedButton() == overwrite;
+        showChanges();
+    }
 }
 
 std::unique_ptr<QMessageBox> errorBox(QWidget* parent, const QString& message) {

@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QString>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -37,7 +38,9 @@ public:
     // The question before unsaved changes would be lost: Save, Discard or Cancel.
     virtual SaveChoice askSaveChanges(QWidget* parent, const QString& question) = 0;
     // The question before a save replaces a file another program changed: true for Overwrite.
-    virtual bool askOverwrite(QWidget* parent, const QString& question) = 0;
+    // Its "Show Changes" runs showChanges and then asks again.
+    virtual bool askOverwrite(QWidget* parent, const QString& question,
+                              const std::function<void()>& showChanges) = 0;
 };
 
 // The real dialogs of the toolkit.
@@ -49,7 +52,8 @@ public:
     std::optional<QColor> chooseColor(QWidget* parent, const QColor& initial) override;
     void showError(QWidget* parent, const QString& message) override;
     SaveChoice askSaveChanges(QWidget* parent, const QString& question) override;
-    bool askOverwrite(QWidget* parent, const QString& question) override;
+    bool askOverwrite(QWidget* parent, const QString& question,
+                      const std::function<void()>& showChanges) override;
 };
 
 // "Actor File(*.atr)|*.atr|All File(*.*)|*.*" in Qt's notation.

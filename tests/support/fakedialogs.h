@@ -20,7 +20,7 @@ public:
     // Questions asked, and their answers; an unexpected question is answered Discard or
     // Overwrite, so flows that never meet one go on as they would without it.
     std::deque<dorva::SaveChoice> saveChangesAnswers;
-    std::deque<bool> overwriteAnswers;
+    std::deque<std::optional<bool>> overwriteAnswers;
     QStringList questions;
 
     QString openFile(QWidget*, const QString& filter, dorva::FileDialogState& state) override {
@@ -47,9 +47,16 @@ public:
         questions << question;
         return next(saveChangesAnswers, dorva::SaveChoice::Discard);
     }
-    bool askOverwrite(QWidget*, const QString& question) override {
-        questions << question;
-        return next(overwriteAnswers, true);
+    // An answer of nullopt presses "Show Changes", and the question is asked again.
+    bool askOverwrite(QWidget*, const QString& question,
+                      const std::function<void()>& showChanges) override {
+        for (;;) {
+            questions << question;
+            const std::optional<bool> answer = next(overwriteAnswers, std::optional<bool>(true));
+            if (answer)
+                return *answer;
+            showChanges();
+        }
     }
 
 private:
