@@ -1,8 +1,8 @@
 #include "app/editor.h"
 
-#include "app/localpath.h"
 #include "app/settings.h"
 #include "app/uifont.h"
+#include "browser/localpath.h"
 
 #include <QApplication>
 #include <QDir>

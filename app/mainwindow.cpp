@@ -1,10 +1,10 @@
 #include "app/mainwindow.h"
 
-#include "app/filebrowser.h"
-#include "app/localpath.h"
 #include "app/pagecontrol.h"
 #include "app/uifont.h"
 #include "app/windowplacement.h"
+#include "browser/filebrowser.h"
+#include "browser/localpath.h"
 #include "controls/aboutbox.h"
 #include "controls/briefingdialog.h"
 #include "controls/dialogs.h"

@@ -1,5 +1,5 @@
-#include "app/localpath.h"
 #include "app/windowplacement.h"
+#include "browser/localpath.h"
 #include "shelltesting.h"
 #include "testfiles.h"
 

@@ -1,4 +1,4 @@
-#include "app/rowdelegate.h"
+#include "browser/rowdelegate.h"
 
 #include <QImage>
 #include <QListWidget>
