@@ -406,25 +406,20 @@ bool MainWindow::saveAs(Kind kind) {
     return true;
 }
 
-void MainWindow::openFromFileList(const QByteArray& path, const QString& mask) {
-    for (const Kind kind : {Kind::Actor, Kind::Mission, Kind::Kit}) {
-        if (mask != QString::fromStdString(kindFileMask(kind)))
-            continue;
-        request([&] {
-            if (mayReplace(kind)) {
-                openPath(pageOf(kind), path.toStdString(), OpenWay::FileList);
-                return;
-            }
-            // Once the list has finished its own change of selection.
-            QMetaObject::invokeMethod(
-                browser_,
-                [this, open = QByteArray::fromStdString(documentOf(kind).path())] {
-                    browser_->showSelected(open);
-                },
-                Qt::QueuedConnection);
-        });
-        return;
-    }
+void MainWindow::openFromFileList(const QByteArray& path, Kind kind) {
+    request([&] {
+        if (mayReplace(kind)) {
+            openPath(pageOf(kind), path.toStdString(), OpenWay::FileList);
+            return;
+        }
+        // Once the list has finished its own change of selection.
+        QMetaObject::invokeMethod(
+            browser_,
+            [this, open = QByteArray::fromStdString(documentOf(kind).path())] {
+                browser_->showSelected(open);
+            },
+            Qt::QueuedConnection);
+    });
 }
 
 void MainWindow::reloadChangedFiles() {

@@ -87,7 +87,7 @@ private:
     // Opens the files of a drop when each is of a kind the editor edits.
     bool takeDrop(QEvent* event);
     void toggleFileList();
-    void openFromFileList(const QByteArray& path, const QString& mask);
+    void openFromFileList(const QByteArray& path, Kind kind);
     void setOuterWidth(int width);
     // Runs one user request and shows any Error it raises in the error box.
     void request(const std::function<void()>& work);

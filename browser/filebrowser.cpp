@@ -296,7 +296,8 @@ void FileBrowser::fileSelectionChanged() {
     if (name == selectedFile_)
         return;
     selectedFile_ = name;
-    emit fileSelected(joinPath(folder_, name), mask_);
+    if (const std::optional<Kind> kind = kindFromFileMask(mask_.toStdString()))
+        emit fileSelected(joinPath(folder_, name), *kind);
 }
 
 void FileBrowser::folderActivated(const QModelIndex& index) {

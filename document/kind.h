@@ -25,5 +25,7 @@ std::optional<Kind> kindFromExtension(std::string_view path);
 const char* kindExtension(Kind kind);
 // The file list's mask for the kind's page: "*.atr", "*.kit" or "*.mis".
 std::string kindFileMask(Kind kind);
+// The kind whose file list's mask is exactly mask (kindFileMask); none for any other mask.
+std::optional<Kind> kindFromFileMask(std::string_view mask);
 
 } // namespace dorva
