@@ -1,6 +1,6 @@
 #include "app/documentcontroller.h"
 
-#include "app/localpath.h"
+#include "browser/localpath.h"
 #include "controls/changesview.h"
 #include "document/comparison.h"
 #include "formats/error.h"

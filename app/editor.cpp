@@ -1,10 +1,8 @@
 #include "app/editor.h"
 
-#include "app/cachedpanelstyle.h"
-#include "app/localpath.h"
-#include "app/pngreader.h"
 #include "app/settings.h"
 #include "app/uifont.h"
+#include "browser/localpath.h"
 
 #include <QApplication>
 #include <QDir>
@@ -38,8 +36,6 @@ QByteArray shortcutListLocation(const QByteArray& workingFolder, const QString& 
 std::unique_ptr<MainWindow> createEditor(Dialogs& dialogs) {
     QApplication::setApplicationName("DORVA");
     applyUiFont();
-    usePngReader();
-    useCachedPanels();
     const QString config = configFolder();
     const QByteArray start = currentFolder();
     return std::make_unique<MainWindow>(

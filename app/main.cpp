@@ -1,7 +1,7 @@
 #include "app/commandline.h"
 #include "app/editor.h"
 #include "app/fontconfigloader.h"
-#include "app/localpath.h"
+#include "browser/localpath.h"
 #include "controls/dialogs.h"
 
 #include <QApplication>

@@ -1,12 +1,12 @@
 #include "app/mainwindow.h"
 
-#include "app/filebrowser.h"
 #include "app/filedrop.h"
-#include "app/localpath.h"
 #include "app/pagecontrol.h"
 #include "app/recentfilesmenu.h"
 #include "app/uifont.h"
 #include "app/windowplacement.h"
+#include "browser/filebrowser.h"
+#include "browser/localpath.h"
 #include "controls/aboutbox.h"
 #include "controls/briefingdialog.h"
 #include "formats/error.h"
@@ -83,12 +83,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QByt
         updateActions();
     });
     connect(&controller_, &DocumentController::fileTaken, this, &MainWindow::fileTaken);
-    connect(browser_, &FileBrowser::fileSelected, this,
-            [this](const QByteArray& path, const QString& mask) {
-                for (const Kind kind : kKindsInPageOrder)
-                    if (mask == QString::fromStdString(kindFileMask(kind)))
-                        openFromFileList(path, kind);
-            });
+    connect(browser_, &FileBrowser::fileSelected, this, &MainWindow::openFromFileList);
     restoreSettings(startFolder, shortcutPath);
     connect(pageControl_, &QTabWidget::currentChanged, this, &MainWindow::pageShown);
     placeWindow(QPoint(settings_.left, settings_.top));

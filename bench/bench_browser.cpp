@@ -1,11 +1,11 @@
 // The file browser: listing a folder of 10,000 files and changing its mask, against a plain
 // directory listing; opening a file by selecting it in the list, through the main window to
 // the filled page, against a plain read of the file.
-#include "app/filebrowser.h"
 #include "app/mainwindow.h"
 #include "bench/inputs.h"
 #include "bench/medians.h"
 #include "bench/table.h"
+#include "browser/filebrowser.h"
 #include "controls/dialogs.h"
 #include "pages/actorpage.h"
 #include "pages/kitpage.h"

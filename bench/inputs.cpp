@@ -271,6 +271,19 @@ std::size_t writeMixedFolder(const std::string& folder, int count) {
     return total;
 }
 
+std::size_t writeActorFolder(const std::string& folder, int count) {
+    std::filesystem::create_directories(folder);
+    std::size_t total = 0;
+    for (int i = 0; i < count; ++i) {
+        char name[32];
+        std::snprintf(name, sizeof name, "/actor%05d.atr", i);
+        const std::string bytes = typicalActor(i);
+        writeFile(folder + name, bytes);
+        total += bytes.size();
+    }
+    return total;
+}
+
 void writeFile(const std::string& path, const std::string& bytes) {
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));

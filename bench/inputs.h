@@ -23,6 +23,8 @@ std::string largeKit(std::size_t bytes);
 // Writes a folder of count files, a third of each kind, named so that they sort in a mixed
 // order. Returns the number of bytes written.
 std::size_t writeMixedFolder(const std::string& folder, int count);
+// Writes a folder of count typical actors. Returns the number of bytes written.
+std::size_t writeActorFolder(const std::string& folder, int count);
 
 void writeFile(const std::string& path, const std::string& bytes);
 std::string readFile(const std::string& path);

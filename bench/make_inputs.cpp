@@ -20,4 +20,5 @@ int main(int argc, char** argv) {
     writeMixedFolder(root + "/folder1000", 1000);
     writeMixedFolder(root + "/folder10000", 10000);
     writeMixedFolder(root + "/batch2000", 2000);
+    writeActorFolder(root + "/actors5000", 5000);
 }

@@ -1,6 +1,5 @@
 #include "cli/commands.h"
 #include "cli/help.h"
-#include "cli/hugepageheap.h"
 #include "formats/version.h"
 
 #include <CLI/CLI.hpp>
@@ -9,8 +8,6 @@
 
 int main(int argc, char** argv) {
     using namespace dorva;
-    // Before the first large buffer.
-    const HugePageHeap heap;
     const std::string allKeys =
         keyListHelp(Kind::Actor) + keyListHelp(Kind::Kit) + keyListHelp(Kind::Mission);
     const std::string values = valueHelp();

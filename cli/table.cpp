@@ -43,9 +43,8 @@ ExitCode printTable(const std::vector<std::string>& files, const std::string& ki
     for (const std::string& file : files) {
         try {
             const Document document = Document::openToRead(kind, file);
-            std::vector<std::string> row = {file};
-            const std::vector<std::string> values = shownValues(document);
-            row.insert(row.end(), values.begin(), values.end());
+            std::vector<std::string> row = shownValues(document);
+            row.insert(row.begin(), file);
             io.out << csvRow(row);
         } catch (const Error& e) {
             reportError(io, file, e);

@@ -82,7 +82,7 @@ QString run(QFileDialog& dialog, FileDialogState& state) {
 }
 
 // The dialog sees only names in UTF-8, but saving finds a name in code page 932 as well
-// (app/localpath.h): a file of that kind that shows as the chosen name would be replaced
+// (browser/localpath.h): a file of that kind that shows as the chosen name would be replaced
 // without the question the dialog asks for the files it sees.
 bool replacesUnseenFile(const QString& path) {
     const QFileInfo info(path);

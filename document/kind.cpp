@@ -70,6 +70,13 @@ const char* kindSaveFilter(Kind kind) {
     return kind == Kind::Actor ? "Actor File(*.atr)|*.atr|All File(*.*)|*.*" : kindOpenFilter(kind);
 }
 
+std::optional<Kind> kindFromFileMask(std::string_view mask) {
+    for (const Kind kind : kKindsInPageOrder)
+        if (mask == kindFileMask(kind))
+            return kind;
+    return std::nullopt;
+}
+
 std::optional<Kind> kindFromExtension(std::string_view path) {
     const std::string_view name = fileNameOf(path);
     const std::size_t dot = name.rfind('.');

@@ -25,6 +25,8 @@ std::optional<Kind> kindFromExtension(std::string_view path);
 const char* kindExtension(Kind kind);
 // The file list's mask for the kind's page: "*.atr", "*.kit" or "*.mis".
 std::string kindFileMask(Kind kind);
+// The kind whose file list's mask is exactly mask (kindFileMask); none for any other mask.
+std::optional<Kind> kindFromFileMask(std::string_view mask);
 
 // The filters of the kind's Open and Save dialogs, as "Description|pattern|Description|pattern".
 const char* kindOpenFilter(Kind kind);

@@ -7,6 +7,10 @@
 #include "formats/fieldrules.h"
 #include "formats/tagvalue.h"
 
+#include <algorithm>
+#include <optional>
+#include <utility>
+
 namespace dorva {
 
 namespace {
@@ -88,6 +92,64 @@ std::string armorDigit(std::string_view text, std::size_t valueStart) {
     return character;
 }
 
+// Names ordered by length first, so that most comparisons look at the lengths only.
+bool shorterOrBefore(std::string_view a, std::string_view b) {
+    return a.size() != b.size() ? a.size() < b.size() : a < b;
+}
+
+std::optional<ActorElement> elementNamed(std::string_view name) {
+    using Entry = std::pair<std::string_view, ActorElement>;
+    static const std::array<Entry, kActorElementCount> byName = [] {
+        std::array<Entry, kActorElementCount> all;
+        for (std::size_t i = 0; i < kActorElementCount; ++i) {
+            const auto e = static_cast<ActorElement>(i);
+            all[i] = {actorElementName(e), e};
+        }
+        std::sort(all.begin(), all.end(),
+                  [](const Entry& a, const Entry& b) { return shorterOrBefore(a.first, b.first); });
+        return all;
+    }();
+    const auto it = std::lower_bound(
+        byName.begin(), byName.end(), name,
+        [](const Entry& entry, std::string_view n) { return shorterOrBefore(entry.first, n); });
+    if (it == byName.end() || it->first != name)
+        return std::nullopt;
+    return it->second;
+}
+
+bool isNameCharacter(char c) {
+    return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9');
+}
+
+// Where each element's opening tag "<name>" and closing tag "</name>" first occur (npos when
+// they do not), found in one pass over the text's "<" rather than a search of the whole text
+// for every tag. Every occurrence of a tag starts at a "<", and its name runs to the ">".
+struct FirstTags {
+    std::array<std::size_t, kActorElementCount> open;
+    std::array<std::size_t, kActorElementCount> close;
+};
+
+FirstTags firstTags(std::string_view text) {
+    constexpr std::size_t npos = std::string_view::npos;
+    FirstTags first;
+    first.open.fill(npos);
+    first.close.fill(npos);
+    for (std::size_t at = text.find('<'); at != npos; at = text.find('<', at + 1)) {
+        const bool closing = text.substr(at + 1, 1) == "/";
+        const std::size_t start = at + (closing ? 2 : 1);
+        std::size_t stop = start;
+        while (stop < text.size() && isNameCharacter(text[stop]))
+            ++stop;
+        if (stop == text.size() || text[stop] != '>')
+            continue;
+        if (const std::optional<ActorElement> e = elementNamed(text.substr(start, stop - start))) {
+            std::size_t& found = (closing ? first.close : first.open)[static_cast<std::size_t>(*e)];
+            found = std::min(found, at);
+        }
+    }
+    return first;
+}
+
 } // namespace
 
 const char* actorElementName(ActorElement e) {
@@ -141,11 +203,12 @@ ActorRecord::ActorRecord() {
 ActorRecord loadActor(std::string_view document) {
     // The values are read from the text as the document holds it, with CR LF line breaks.
     const std::string text = normalizeLineBreaks(document);
+    const FirstTags tags = firstTags(text);
     ActorRecord record;
     for (std::size_t i = 0; i < kActorElementCount; ++i) {
         const auto e = static_cast<ActorElement>(i);
-        const std::string name = actorElementName(e);
-        const ValueSpan span = findValue(text, openTag(name), closeTag(name));
+        const std::size_t openLength = std::string_view(actorElementName(e)).size() + 2;
+        const ValueSpan span = valueBetween(tags.open[i], openLength, tags.close[i]);
         if (e == E::ArmorLevel) {
             if (span.openFound)
                 record[e] = armorDigit(text, span.start);

@@ -1,6 +1,6 @@
-#include "app/filebrowser.h"
 #include "app/screenshots/shots.h"
 #include "app/uifont.h"
+#include "browser/filebrowser.h"
 #include "controls/dialogs.h"
 
 #include <QDir>

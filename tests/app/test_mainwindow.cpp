@@ -1,5 +1,5 @@
-#include "app/localpath.h"
 #include "app/windowplacement.h"
+#include "browser/localpath.h"
 #include "shelltesting.h"
 #include "testfiles.h"
 
@@ -167,7 +167,8 @@ TEST_F(MainWindowTest, EachWayOfOpeningEnablesItsControls) {
                 dialogs.openAnswers.push_back(path);
                 action("Open1")->trigger();
             } else {
-                emit browser()->fileSelected(bytesOf(path), kind.mask);
+                emit browser()->fileSelected(
+                    bytesOf(path), dorva::kKindsInPageOrder[static_cast<std::size_t>(kind.tab)]);
             }
             if (way != List) {
                 EXPECT_EQ(dialogs.openFilters.last(),
@@ -193,7 +194,7 @@ TEST_F(MainWindowTest, FailedOpenChangesNothing) {
     start();
     DocumentPage* mission = page(Mission);
     const QString good = temp.file("good.mis", kKinds[Mission].sample);
-    emit browser()->fileSelected(bytesOf(good), "*.mis");
+    emit browser()->fileSelected(bytesOf(good), dorva::Kind::Mission);
     const std::string output = mission->document().output();
 
     const QString missing = temp.path("missing.mis");
@@ -222,7 +223,7 @@ TEST_F(MainWindowTest, FailedOpenChangesNothing) {
 TEST_F(MainWindowTest, FailedSaveKeepsTheOpenFileAndShowsTheError) {
     start();
     const QString path = temp.file("k.kit", kKinds[Kit].sample);
-    emit browser()->fileSelected(bytesOf(path), "*.kit");
+    emit browser()->fileSelected(bytesOf(path), dorva::Kind::Kit);
     const QString target = temp.path("gone/new.kit");
     dialogs.saveAnswers.push_back(target);
     page(Kit)->saveAsButton()->click();
@@ -248,14 +249,14 @@ TEST_F(MainWindowPermissions, AReadOnlyFileIsRefusedAndAFileInALockedFolderSaved
     const QString shared = temp.file("game/k.kit", kKinds[Kit].sample);
     QFile::setPermissions(temp.path("game"), QFile::ReadOwner | QFile::ExeOwner);
 
-    emit browser()->fileSelected(bytesOf(readOnly), "*.kit");
+    emit browser()->fileSelected(bytesOf(readOnly), dorva::Kind::Kit);
     page(Kit)->saveButton()->click();
     EXPECT_EQ(dialogs.errors, QStringList{QString::fromUtf8("ファイル %1 を作成できません")
                                               .arg(QDir::toNativeSeparators(readOnly))});
     EXPECT_EQ(temp.read("ro.kit"), kKinds[Kit].sample);
 
     dialogs.errors.clear();
-    emit browser()->fileSelected(bytesOf(shared), "*.kit");
+    emit browser()->fileSelected(bytesOf(shared), dorva::Kind::Kit);
     page(Kit)->saveButton()->click();
     EXPECT_TRUE(dialogs.errors.isEmpty());
     EXPECT_EQ(temp.read("game/k.kit"), QByteArray::fromStdString(page(Kit)->document().output()));

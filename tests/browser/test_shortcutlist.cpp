@@ -1,4 +1,4 @@
-#include "app/shortcutlist.h"
+#include "browser/shortcutlist.h"
 #include "shelltesting.h"
 
 #include "formats/error.h"

@@ -1,4 +1,4 @@
-#include "app/shortcutpath.h"
+#include "browser/shortcutpath.h"
 #include "formats/error.h"
 #include "shelltesting.h"
 

@@ -35,6 +35,15 @@ TEST(DocumentKind, FollowsTheExtensionInAnyLetterCase) {
         EXPECT_EQ(kindFromExtension(other), std::nullopt) << other;
 }
 
+// Only the exact mask of a kind's page names the kind.
+TEST(DocumentKind, FollowsTheFileListMaskExactly) {
+    EXPECT_EQ(kindFromFileMask("*.atr"), Kind::Actor);
+    EXPECT_EQ(kindFromFileMask("*.kit"), Kind::Kit);
+    EXPECT_EQ(kindFromFileMask("*.mis"), Kind::Mission);
+    for (const char* other : {"*.*", "*.KIT", "*.atr;*.mis", "k1.kit", "*.mis ", ""})
+        EXPECT_EQ(kindFromFileMask(other), std::nullopt) << other;
+}
+
 TEST(Document, OpensAllOrNothing) {
     const TempFolder dir;
     writeFile(dir.path("m.mis"), kMission);

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 
 namespace dorva {
@@ -83,6 +84,32 @@ TEST(ActorLoad, ArmourLevelThatIsNoDigitFailsNamingTheCharacter) {
         } catch (const Error& e) {
             EXPECT_EQ(std::string(e.what()),
                       std::string("'") + c.character + "' は整数ではありません");
+        }
+    }
+}
+
+// The loader finds every tag in one pass; its values must be those of the tag value rule, for
+// texts of tags, broken tags and values in any order.
+TEST(ActorLoad, ValuesFollowTheTagValueRuleInAnyText) {
+    const std::string pieces[] = {"<LOD2>",      "</LOD2>",      "<DesertLOD2>", "</DesertLOD2>",
+                                  "<ClassName>", "</ClassName>", "<ActorName",   "</",
+                                  "<",           "<Lod2>",       "<LOD2/>",      "LOD2>",
+                                  "x",           "\r\n",         "<ArmorLevel>3"};
+    std::mt19937 random(7);
+    for (int round = 0; round < 3000; ++round) {
+        std::string text;
+        for (int i = random() % 12; i > 0; --i)
+            text += pieces[random() % std::size(pieces)];
+        const ActorRecord record = loadActor(text);
+        for (std::size_t i = 0; i < kActorElementCount; ++i) {
+            const auto e = static_cast<ActorElement>(i);
+            const std::string name = actorElementName(e);
+            const ValueSpan span = findValue(text, openTag(name), closeTag(name));
+            const std::string value = text.substr(span.start, span.length);
+            const std::string expected = !span.openFound && e == E::ClassName ? "demolitions"
+                                         : e == E::ArmorLevel ? (span.openFound ? "3" : "0")
+                                                              : value;
+            EXPECT_EQ(record[e], expected) << name << " in " << text;
         }
     }
 }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/filebrowser.h"
 #include "app/mainwindow.h"
+#include "browser/filebrowser.h"
 #include "document/document.h"
 #include "fakedialogs.h"
 #include "pages/documentpage.h"

@@ -1,7 +1,7 @@
-#include "app/folderlisting.h"
+#include "browser/folderlisting.h"
 
-#include "app/localpath.h"
-#include "app/shortcutpath.h"
+#include "browser/localpath.h"
+#include "browser/shortcutpath.h"
 #include "formats/error.h"
 
 #include <cerrno>

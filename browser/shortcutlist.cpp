@@ -1,6 +1,6 @@
-#include "app/shortcutlist.h"
+#include "browser/shortcutlist.h"
 
-#include "app/localpath.h"
+#include "browser/localpath.h"
 #include "controls/textcodec.h"
 #include "document/filereader.h"
 #include "formats/error.h"

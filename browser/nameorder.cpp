@@ -1,4 +1,4 @@
-#include "app/nameorder.h"
+#include "browser/nameorder.h"
 
 #include <algorithm>
 #include <string>

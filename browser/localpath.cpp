@@ -1,4 +1,4 @@
-#include "app/localpath.h"
+#include "browser/localpath.h"
 
 #include "formats/filename.h"
 

@@ -1,12 +1,12 @@
-#include "app/filebrowser.h"
+#include "browser/filebrowser.h"
 
-#include "app/filemask.h"
-#include "app/folderlisting.h"
-#include "app/localpath.h"
-#include "app/nameorder.h"
-#include "app/rowdelegate.h"
-#include "app/shortcutlist.h"
-#include "app/shortcutpath.h"
+#include "browser/filemask.h"
+#include "browser/folderlisting.h"
+#include "browser/localpath.h"
+#include "browser/nameorder.h"
+#include "browser/rowdelegate.h"
+#include "browser/shortcutlist.h"
+#include "browser/shortcutpath.h"
 #include "controls/dialogs.h"
 #include "formats/error.h"
 
@@ -296,7 +296,8 @@ void FileBrowser::fileSelectionChanged() {
     if (name == selectedFile_)
         return;
     selectedFile_ = name;
-    emit fileSelected(joinPath(folder_, name), mask_);
+    if (const std::optional<Kind> kind = kindFromFileMask(mask_.toStdString()))
+        emit fileSelected(joinPath(folder_, name), *kind);
 }
 
 void FileBrowser::folderActivated(const QModelIndex& index) {

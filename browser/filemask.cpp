@@ -1,4 +1,4 @@
-#include "app/filemask.h"
+#include "browser/filemask.h"
 
 namespace dorva {
 

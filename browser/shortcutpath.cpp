@@ -1,7 +1,7 @@
-#include "app/shortcutpath.h"
+#include "browser/shortcutpath.h"
 
-#include "app/filemask.h"
-#include "app/localpath.h"
+#include "browser/filemask.h"
+#include "browser/localpath.h"
 #include "formats/error.h"
 
 #include <cerrno>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/foldericons.h"
+#include "document/kind.h"
 
 #include <QByteArray>
 #include <QByteArrayList>
@@ -23,9 +24,9 @@ class Dialogs;
 // The panel at the right of the main window (objectName "Panel1"): the shortcut combo box,
 // the file list of the current folder filtered by a mask, a splitter and the folder list.
 // A change of the file list's selection emits fileSelected with the file's full path and the
-// list's mask; the shell decides which page opens it. Paths are kept as the file system's bytes,
-// so names in any encoding can be listed, entered and opened; the lists show them as text
-// (localpath.h).
+// kind whose page's mask the list has (kindFromFileMask); under any other mask, such as one a
+// shortcut entry set, it emits nothing. Paths are kept as the file system's bytes, so names in
+// any encoding can be listed, entered and opened; the lists show them as text (localpath.h).
 class FileBrowser : public QWidget {
     Q_OBJECT
 public:
@@ -63,7 +64,7 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    void fileSelected(const QByteArray& path, const QString& mask);
+    void fileSelected(const QByteArray& path, dorva::Kind kind);
 
 private:
     void rebuildFileList(const QByteArrayList& all);
