@@ -7,7 +7,6 @@
 #include "formats/filename.h"
 #include "pages/documentpage.h"
 
-#include <QDir>
 #include <algorithm>
 
 namespace dorva {
@@ -106,18 +105,19 @@ void DocumentController::take(Kind kind, const std::string& path, OpenWay way) {
     emit fileTaken(kind, path, way == OpenWay::Menu);
 }
 
+void DocumentController::openFile(const std::string& path,
+                                  const std::function<void(Kind)>& showPage) {
+    const std::optional<Kind> kind = kindFromExtension(path);
+    if (!kind)
+        throw Error(messageCannotOpen(pathText(path)));
+    showPage(*kind);
+    openPath(*kind, path, OpenWay::Menu);
+}
+
 void DocumentController::openFiles(const QStringList& paths,
                                    const std::function<void(Kind)>& showPage) {
-    for (const QString& path : paths) {
-        request([&] {
-            const std::string bytes = localPath(path, currentFolder()).toStdString();
-            const std::optional<Kind> kind = kindFromExtension(bytes);
-            if (!kind)
-                throw Error(messageCannotOpen(QDir::toNativeSeparators(path).toStdString()));
-            showPage(*kind);
-            openPath(*kind, bytes, OpenWay::Menu);
-        });
-    }
+    for (const QString& path : paths)
+        request([&] { openFile(localPath(path, currentFolder()).toStdString(), showPage); });
 }
 
 QString DocumentController::nameOf(Kind kind) const {

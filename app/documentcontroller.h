@@ -54,8 +54,11 @@ public:
     // the user kept the document. Throws Error when the file cannot be read or loaded, leaving
     // the document as it was.
     bool openPath(Kind kind, const std::string& path, OpenWay way);
-    // Opens each file as "Open(&O)" would in the page of the kind its extension names, after
-    // showPage showed that page. A file that fails shows its error and the others still open.
+    // Opens the file as "Open(&O)" would in the page of the kind its extension names, after
+    // showPage showed that page. Throws Error as openPath does, and for a file of no kind.
+    void openFile(const std::string& path, const std::function<void(Kind)>& showPage);
+    // The same for each file, as the user writes them. A file that fails shows its error and
+    // the others still open.
     void openFiles(const QStringList& paths, const std::function<void(Kind)>& showPage);
     // Each returns whether it saved; false when the user cancelled.
     bool save(Kind kind);

@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/filedrop.h"
+#include "app/mainmenu.h"
 #include "app/pagecontrol.h"
 #include "app/recentfilesmenu.h"
 #include "app/uifont.h"
@@ -16,11 +17,8 @@
 #include "pages/missionpage.h"
 
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QHBoxLayout>
-#include <QMenuBar>
 #include <QPushButton>
-#include <QScreen>
 #include <QSignalBlocker>
 #include <QWindow>
 
@@ -33,14 +31,6 @@ constexpr int kClientHeight = 442;
 constexpr int kPageAreaWidth = 633;
 constexpr int kWideOuterWidth = 780;
 constexpr int kNarrowOuterWidth = 640;
-
-QAction* makeAction(QObject* owner, const QString& name, const QString& caption,
-                    const QKeySequence& shortcut = {}) {
-    auto* action = new QAction(caption, owner);
-    action->setObjectName(name);
-    action->setShortcut(shortcut);
-    return action;
-}
 
 } // namespace
 
@@ -86,7 +76,7 @@ MainWindow::MainWindow(Dialogs& dialogs, const QString& settingsPath, const QByt
     connect(browser_, &FileBrowser::fileSelected, this, &MainWindow::openFromFileList);
     restoreSettings(startFolder, shortcutPath);
     connect(pageControl_, &QTabWidget::currentChanged, this, &MainWindow::pageShown);
-    placeWindow(QPoint(settings_.left, settings_.top));
+    placeWindow(this, QPoint(settings_.left, settings_.top));
 }
 
 Kind MainWindow::currentKind() const {
@@ -140,22 +130,6 @@ AboutBox* MainWindow::aboutBox() {
     return about_;
 }
 
-void MainWindow::placeWindow(const QPoint& topLeft) {
-    // The stored position is the outer window's, title bar and border included. A window system
-    // that adds the frame only when the window is mapped would otherwise put the inside there,
-    // and the window would creep by the frame's height at every start. The size is settled
-    // first, since a later change of geometry would place the inside again. A position that
-    // no screen shows any more (another monitor, another resolution) is brought back.
-    layout()->activate();
-    QList<QRect> screens; // the primary one first, as the application lists them
-    for (QScreen* screen : QGuiApplication::screens())
-        screens << screen->availableGeometry();
-    const QPoint at = reachablePosition(QRect(topLeft, frameGeometry().size()), screens);
-    move(at);
-    winId();
-    windowHandle()->setFramePosition(at);
-}
-
 void MainWindow::addPage(Kind kind, DocumentPage* page) {
     const char* const sheets[] = {"TabSheet3", "TabSheet1", "TabSheet2"};
     const int tab = static_cast<int>(kind);
@@ -189,67 +163,20 @@ void MainWindow::addPage(Kind kind, DocumentPage* page) {
 }
 
 void MainWindow::buildMenu() {
-    // The keyboard actions; the menu items below carry their keys, so a disabled item's key
-    // does nothing.
-    auto* openByMenu = makeAction(this, "OpenByMenu", "OpenByMenu", QKeySequence("Ctrl+O"));
-    auto* saveByMenu = makeAction(this, "SaveByMenu", "Save", QKeySequence("Ctrl+S"));
-    auto* saveAsByMenu = makeAction(this, "SaveAsByMenu", "SaveAs", QKeySequence("Shift+Ctrl+S"));
-    auto* showList = makeAction(this, "ShowList", "ShowList", QKeySequence(Qt::Key_F12));
     DocumentController& c = controller_;
-    connect(openByMenu, &QAction::triggered, this,
-            [this, &c] { c.request([&] { c.open(currentKind(), OpenWay::Menu); }); });
-    connect(saveByMenu, &QAction::triggered, this,
-            [this, &c] { c.request([&] { c.save(currentKind()); }); });
-    connect(saveAsByMenu, &QAction::triggered, this,
-            [this, &c] { c.request([&] { c.saveAs(currentKind()); }); });
-    connect(showList, &QAction::triggered, this, &MainWindow::toggleFileList);
-
-    auto item = [](QMenu* menu, const QString& name, const QString& caption, QAction* action) {
-        QAction* menuItem = menu->addAction(caption);
-        menuItem->setObjectName(name);
-        if (action) {
-            menuItem->setShortcut(action->shortcut());
-            QObject::connect(menuItem, &QAction::triggered, action,
-                             [action] { action->trigger(); });
-        }
-        return menuItem;
-    };
-
-    QMenu* file = menuBar()->addMenu("File(&F)");
-    file->setObjectName("File1");
-    item(file, "Open1", "Open(&O)", openByMenu);
-    file->addSeparator();
-    saveItem_ = item(file, "N2", "Save", saveByMenu);
-    saveAsItem_ = item(file, "N3", "SaveAs", saveAsByMenu);
-    changesItem_ = item(file, "Changes1", "Changes(&C)...", nullptr);
-    connect(changesItem_, &QAction::triggered, this,
-            [this, &c] { c.request([&] { c.showChanges(currentKind()); }); });
-    file->addSeparator();
-    recent_ = new RecentFilesMenu(file);
-    file->addMenu(recent_);
-    connect(recent_, &RecentFilesMenu::fileChosen, this, &MainWindow::openRecent);
-    connect(item(file, "Exit1", "Exit(&X)", nullptr), &QAction::triggered, this, &QWidget::close);
-
+    MenuCommands commands;
+    commands.open = [this, &c] { c.request([&] { c.open(currentKind(), OpenWay::Menu); }); };
+    commands.save = [this, &c] { c.request([&] { c.save(currentKind()); }); };
+    commands.saveAs = [this, &c] { c.request([&] { c.saveAs(currentKind()); }); };
+    commands.changes = [this, &c] { c.request([&] { c.showChanges(currentKind()); }); };
+    commands.exit = [this] { close(); };
     // Undo and redo act on the page that shows.
-    QMenu* edit = menuBar()->addMenu("Edit(&E)");
-    edit->setObjectName("Edit1");
-    undoItem_ = item(edit, "Undo1", "Undo(&U)", nullptr);
-    undoItem_->setShortcut(QKeySequence("Ctrl+Z"));
-    connect(undoItem_, &QAction::triggered, this, [this] { currentPage()->undo(); });
-    redoItem_ = item(edit, "Redo1", "Redo(&R)", nullptr);
-    redoItem_->setShortcuts({QKeySequence("Ctrl+Shift+Z"), QKeySequence("Ctrl+Y")});
-    connect(redoItem_, &QAction::triggered, this, [this] { currentPage()->redo(); });
-
-    QMenu* option = menuBar()->addMenu("Option(&O)");
-    option->setObjectName("Option1");
-    showListItem_ = item(option, "N5", "ShowListView(&L)", showList);
-    showListItem_->setCheckable(true);
-    showListItem_->setChecked(true);
-
-    QMenu* help = menuBar()->addMenu("Help(&H)");
-    help->setObjectName("Help1");
-    connect(item(help, "VersionInfo1", "Version Info(&A)", nullptr), &QAction::triggered, this,
-            [this] { aboutBox()->exec(); });
+    commands.undo = [this] { currentPage()->undo(); };
+    commands.redo = [this] { currentPage()->redo(); };
+    commands.showList = [this] { toggleFileList(); };
+    commands.versionInfo = [this] { aboutBox()->exec(); };
+    menu_ = buildMainMenu(this, commands);
+    connect(menu_.recent, &RecentFilesMenu::fileChosen, this, &MainWindow::openRecent);
 }
 
 void MainWindow::restoreSettings(const QByteArray& startFolder, const QByteArray& shortcutPath) {
@@ -257,7 +184,7 @@ void MainWindow::restoreSettings(const QByteArray& startFolder, const QByteArray
     Settings defaults;
     defaults.lastDir = startFolder;
     settings_ = loadSettings(settingsPath_, defaults);
-    recent_->setFiles(settings_.recentFiles);
+    menu_.recent->setFiles(settings_.recentFiles);
     const int tab = settings_.lastTab;
     pageControl_->setCurrentIndex(tab >= 0 && tab < pageControl_->count() ? tab : 0);
     // The page's mask goes to the browser before its folder, so the folder is listed once.
@@ -292,7 +219,7 @@ void MainWindow::pageShown() {
 }
 
 void MainWindow::fileTaken(Kind, const std::string& path, bool byMenu) {
-    recent_->add(QByteArray::fromStdString(path));
+    menu_.recent->add(QByteArray::fromStdString(path));
     fileTakenSinceShow_ = true;
     menuOpenSinceShow_ = menuOpenSinceShow_ || byMenu;
     updateActions();
@@ -311,18 +238,18 @@ void MainWindow::updateActions() {
         }
     }
     const Kind kind = currentKind();
-    saveItem_->setEnabled(controller_.document(kind).hasFile() || fileTakenSinceShow_);
-    saveAsItem_->setEnabled(kind != Kind::Mission || shownHadFile_ || menuOpenSinceShow_);
+    menu_.save->setEnabled(controller_.document(kind).hasFile() || fileTakenSinceShow_);
+    menu_.saveAs->setEnabled(kind != Kind::Mission || shownHadFile_ || menuOpenSinceShow_);
 
-    changesItem_->setEnabled(controller_.modified(kind));
+    menu_.changes->setEnabled(controller_.modified(kind));
 
     const History& history = controller_.history(kind);
-    undoItem_->setEnabled(history.canUndo());
-    undoItem_->setText(history.canUndo() ? "&Undo " + QString::fromStdString(history.undoName())
-                                         : QStringLiteral("Undo(&U)"));
-    redoItem_->setEnabled(history.canRedo());
-    redoItem_->setText(history.canRedo() ? "&Redo " + QString::fromStdString(history.redoName())
-                                         : QStringLiteral("Redo(&R)"));
+    menu_.undo->setEnabled(history.canUndo());
+    menu_.undo->setText(history.canUndo() ? "&Undo " + QString::fromStdString(history.undoName())
+                                          : QStringLiteral("Undo(&U)"));
+    menu_.redo->setEnabled(history.canRedo());
+    menu_.redo->setText(history.canRedo() ? "&Redo " + QString::fromStdString(history.redoName())
+                                          : QStringLiteral("Redo(&R)"));
 }
 
 void MainWindow::showMarks() {
@@ -345,15 +272,12 @@ void MainWindow::openFiles(const QStringList& paths) {
 }
 
 void MainWindow::openRecent(const QByteArray& path) {
+    // A file that no longer opens leaves the list.
     controller_.request([&] {
-        const std::optional<Kind> kind = kindFromExtension(path.toStdString());
         try {
-            if (!kind)
-                throw Error(messageCannotOpen(pathText(path.toStdString())));
-            showPage(*kind);
-            controller_.openPath(*kind, path.toStdString(), OpenWay::Menu);
+            controller_.openFile(path.toStdString(), [this](Kind kind) { showPage(kind); });
         } catch (const Error&) {
-            recent_->remove(path);
+            menu_.recent->remove(path);
             throw;
         }
     });
@@ -393,7 +317,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::toggleFileList() {
     listShown_ = !listShown_;
-    showListItem_->setChecked(listShown_);
+    menu_.showList->setChecked(listShown_);
     browser_->setVisible(listShown_);
     setOuterWidth(listShown_ ? kWideOuterWidth : kNarrowOuterWidth);
 }
@@ -414,7 +338,7 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     settings_.lastTab = pageControl_->currentIndex();
     // Only a folder the browser has entered is stored: empty keeps the stored one.
     settings_.lastDir = browser_->folder();
-    settings_.recentFiles = recent_->files();
+    settings_.recentFiles = menu_.recent->files();
     // The window closes even when the settings cannot be written.
     saveSettings(settingsPath_, settings_);
     QMainWindow::closeEvent(event);

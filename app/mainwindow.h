@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/documentcontroller.h"
+#include "app/mainmenu.h"
 #include "app/settings.h"
 
 #include <QByteArray>
@@ -8,7 +9,6 @@
 #include <QString>
 #include <array>
 
-class QAction;
 class QTabWidget;
 
 namespace dorva {
@@ -21,7 +21,6 @@ class DocumentPage;
 class FileBrowser;
 class KitPage;
 class MissionPage;
-class RecentFilesMenu;
 
 // The main window "Form1": the pages "Mission", "Actor" and "Kit" beside the file browser, the
 // menu and its keys. The document controller owns the documents and their flows; the window
@@ -64,7 +63,6 @@ private:
     // Puts a page in place of its tab's stand-in.
     void addPage(Kind kind, DocumentPage* page);
     void restoreSettings(const QByteArray& startFolder, const QByteArray& shortcutPath);
-    void placeWindow(const QPoint& topLeft);
     void pageShown();
     // Sets every Save and Save as button and menu item from the documents and how their
     // files came.
@@ -85,13 +83,7 @@ private:
     FileBrowser* browser_;
     std::array<DocumentPage*, 3> pages_{}; // by kind; null until built
     AboutBox* about_ = nullptr;
-    QAction* saveItem_ = nullptr;     // N2
-    QAction* saveAsItem_ = nullptr;   // N3
-    QAction* showListItem_ = nullptr; // N5
-    QAction* changesItem_ = nullptr;
-    QAction* undoItem_ = nullptr;
-    QAction* redoItem_ = nullptr;
-    RecentFilesMenu* recent_ = nullptr;
+    MainMenu menu_;
     bool listShown_ = true;
     // Since the page last showed: a file was opened or saved as anywhere, or opened by the menu.
     bool fileTakenSinceShow_ = false;

@@ -1,5 +1,10 @@
 #include "app/windowplacement.h"
 
+#include <QGuiApplication>
+#include <QLayout>
+#include <QScreen>
+#include <QWidget>
+#include <QWindow>
 #include <algorithm>
 #include <limits>
 
@@ -51,6 +56,22 @@ QPoint reachablePosition(const QRect& frame, const QList<QRect>& screens) {
     }
     placed.moveTop(std::max(placed.top(), screen.top()));
     return placed.topLeft();
+}
+
+void placeWindow(QWidget* window, const QPoint& topLeft) {
+    // The stored position is the outer window's, title bar and border included. A window system
+    // that adds the frame only when the window is mapped would otherwise put the inside there,
+    // and the window would creep by the frame's height at every start. The size is settled
+    // first, since a later change of geometry would place the inside again. A position that
+    // no screen shows any more (another monitor, another resolution) is brought back.
+    window->layout()->activate();
+    QList<QRect> screens; // the primary one first, as the application lists them
+    for (QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    const QPoint at = reachablePosition(QRect(topLeft, window->frameGeometry().size()), screens);
+    window->move(at);
+    window->winId();
+    window->windowHandle()->setFramePosition(at);
 }
 
 } // namespace dorva
