@@ -1,9 +1,12 @@
+#include "controls/changesview.h"
 #include "shelltesting.h"
 
 #include <QApplication>
 #include <QListView>
 #include <QMimeData>
 #include <QPushButton>
+#include <QTimer>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QWindow>
 #include <functional>
@@ -234,6 +237,57 @@ TEST_F(UnsavedTest, ASaveOverAFileChangedOnDiskAsks) {
         EXPECT_EQ(temp.read("a.mis").contains("Mine"), overwrite);
         EXPECT_EQ(browser()->selectedPath(), bytesOf(temp.path("a.mis")));
     }
+}
+
+// The changes view that shows next, once it shows: its header and rows, after which act runs.
+void whenViewShows(std::vector<QStringList>& rows,
+                   const std::function<void(dorva::ChangesView&)>& act) {
+    QTimer::singleShot(0, [&rows, act] {
+        auto* view = qobject_cast<dorva::ChangesView*>(QApplication::activeModalWidget());
+        ASSERT_NE(view, nullptr);
+        const QTreeWidget& list = *view->list();
+        for (int row = -1; row < list.topLevelItemCount(); ++row) {
+            rows.emplace_back();
+            for (int column = 0; column < list.columnCount(); ++column)
+                rows.back() << (row < 0 ? list.headerItem() : list.topLevelItem(row))->text(column);
+        }
+        act(*view);
+    });
+}
+
+// File > Changes... lists what is unsaved, and a chosen row takes the focus to its field; the
+// question before overwriting another program's changes shows them beside the editor's.
+TEST_F(UnsavedTest, ChangesListWhatDiffersFieldByField) {
+    showActive();
+    EXPECT_FALSE(action("Changes1")->isEnabled());
+    window->findChild<QLineEdit*>("Edit06m")->setText("5"); // Wind
+    name()->setText("Lake");
+    ASSERT_TRUE(action("Changes1")->isEnabled());
+
+    std::vector<QStringList> rows;
+    whenViewShows(rows, [](dorva::ChangesView& view) {
+        emit view.list()->itemActivated(view.list()->topLevelItem(1), 0);
+    });
+    action("Changes1")->trigger();
+    EXPECT_EQ(rows,
+              (std::vector<QStringList>{
+                  {"Field", "Saved", "Now"}, {"Map Name", "Dam", "Lake"}, {"Wind", "", "5"}}));
+    // The window's focus, once the view has given back the activation.
+    EXPECT_EQ(window->focusWidget(), window->findChild<QLineEdit*>("Edit06m"));
+
+    temp.file("a.mis", "<MissionFile>\r\n\t<MapName>Rock</MapName>\r\n</MissionFile>\r\n");
+    rows.clear();
+    whenViewShows(rows, [](dorva::ChangesView& view) { view.reject(); });
+    dialogs.overwriteAnswers = {std::nullopt, false};
+    action("N2")->trigger();
+    EXPECT_EQ(rows,
+              (std::vector<QStringList>{{"Field", "When opened", "On disk now", "In the editor"},
+                                        {"Map Name", "Dam", "Rock", "Lake"},
+                                        {"Wind", "", "", "5"},
+                                        {"Map Size", "Medium", "Non Specified", "Medium"}}));
+    EXPECT_EQ(dialogs.questions.size(), 2);
+    EXPECT_EQ(temp.read("a.mis"),
+              "<MissionFile>\r\n\t<MapName>Rock</MapName>\r\n</MissionFile>\r\n");
 }
 
 TEST_F(UnsavedTest, AnUnmodifiedPageReloadsItsChangedFileWhenTheWindowIsActivated) {
