@@ -172,7 +172,7 @@ std::string diffHelp() {
         "diff A B compares two files of one kind: for each field whose value differs, in key "
         "order, it prints KEY: A_VALUE -> B_VALUE, the values as show prints them. Line breaks "
         "alone are no difference. A mission whose text differs beyond its fields prints \"other "
-        "text differs\" (so do different MapSize and WeatherIndex, which a save keeps as read); "
+        "text differs\"; "
         "actor and kit files hold nothing beyond their fields. diff DIR_A DIR_B compares the "
         ".atr, .kit and .mis files found under the same name in both folders (not in their "
         "subfolders), in byte order of the names, and prefixes each line with NAME: . A file in "

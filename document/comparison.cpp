@@ -6,6 +6,7 @@
 
 #include <initializer_list>
 #include <stdexcept>
+#include <string_view>
 
 namespace dorva {
 
@@ -38,10 +39,24 @@ std::vector<FieldDifference> differences(std::initializer_list<const Document*> 
     return result;
 }
 
+// The second text with the digits the first holds for the fields a save keeps as read, so that
+// they differ as fields only.
+std::string withDigitsOf(std::string_view first, std::string second) {
+    for (const std::string_view tag : {"<MapSize>", "<WeatherIndex>"}) {
+        const std::size_t a = first.find(tag);
+        const std::size_t b = second.find(tag);
+        if (a != std::string_view::npos && b != std::string::npos && a + tag.size() < first.size() &&
+            b + tag.size() < second.size())
+            second[b + tag.size()] = first[a + tag.size()];
+    }
+    return second;
+}
+
 bool otherTextDiffers(const Document& a, const Document& b) {
     if (a.kind() != Kind::Mission || a.missionText() == b.missionText())
         return false;
-    return saveMission(a.mission(), a.missionText()) != saveMission(a.mission(), b.missionText());
+    return saveMission(a.mission(), a.missionText()) !=
+           saveMission(a.mission(), withDigitsOf(a.missionText(), std::string(b.missionText())));
 }
 
 } // namespace

@@ -20,8 +20,8 @@ struct Comparison {
     std::vector<FieldDifference> fields;
     // A mission only: whether the two texts differ once both hold the same values, that is
     // whether a save of the second given the first's values would write other bytes than a save
-    // of the first. MapSize and WeatherIndex, which a save keeps as read, count here too. Actor
-    // and kit files keep nothing beyond their fields.
+    // of the first, MapSize and WeatherIndex (which a save keeps as read) also taken from the
+    // first. Actor and kit files keep nothing beyond their fields.
     bool otherTextDiffers = false;
 
     bool empty() const { return fields.empty() && !otherTextDiffers; }

@@ -41,6 +41,8 @@ TEST(CliDiff, FilePairs) {
          "夜明け前に町へ入る。C:\\\\maps\\r\\n橋を確保せよ。\n"},
         {"other text only", "a.mis", desert, "b.mis", replaced(desert, ">120<", ">130<"), 1,
          "other text differs\n"},
+        {"a field a save keeps as read", "a.mis", desert, "b.mis",
+         replaced(desert, "<MapSize>2", "<MapSize>3"), 1, "MapSize: 2 -> 3\n"},
         {"two kinds", "a.atr", hero, "b.kit", readFile(dataFile("rifle.kit")), 2, ""},
         {"missing file", "a.atr", hero, "gone.atr", "", 2, ""},
     };
