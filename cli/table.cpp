@@ -43,9 +43,7 @@ ExitCode printTable(const std::vector<std::string>& files, const std::string& ki
     for (const std::string& file : files) {
         try {
             const Document document = Document::openToRead(kind, file);
-            std::vector<std::string> row = shownValues(document);
-            row.insert(row.begin(), file);
-            io.out << csvRow(row);
+            io.out << csvRow(shownValues(document, {file}));
         } catch (const Error& e) {
             reportError(io, file, e);
             result = ExitCode::Failure;

@@ -197,10 +197,15 @@ private:
 } // namespace
 
 std::vector<std::string> shownValues(const Document& document) {
-    std::vector<std::string> values;
-    for (const Field& field : fieldsOf(document.kind()))
-        values.push_back(cp932ToUtf8(field.get(document)));
-    return values;
+    return shownValues(document, {});
+}
+
+std::vector<std::string> shownValues(const Document& document, std::vector<std::string> first) {
+    const std::vector<Field>& fields = fieldsOf(document.kind());
+    first.reserve(first.size() + fields.size());
+    for (const Field& field : fields)
+        first.push_back(cp932ToUtf8(field.view ? field.view(document) : field.get(document)));
+    return first;
 }
 
 TableCheck checkTable(const std::vector<CsvRecord>& records, const std::string& folder,

@@ -35,6 +35,8 @@ struct TableCheck {
 
 // The document's values in key order, in UTF-8, as show prints them without its escapes.
 std::vector<std::string> shownValues(const Document& document);
+// The same after the given first values, as a table's row follows its file.
+std::vector<std::string> shownValues(const Document& document, std::vector<std::string> first);
 
 // Reads a table whose first record names the columns: File, then keys in any order. Opens the
 // file of each row (relative to folder unless absolute; folder is empty or ends in "/") and puts

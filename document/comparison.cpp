@@ -45,8 +45,8 @@ std::string withDigitsOf(std::string_view first, std::string second) {
     for (const std::string_view tag : {"<MapSize>", "<WeatherIndex>"}) {
         const std::size_t a = first.find(tag);
         const std::size_t b = second.find(tag);
-        if (a != std::string_view::npos && b != std::string::npos && a + tag.size() < first.size() &&
-            b + tag.size() < second.size())
+        if (a != std::string_view::npos && b != std::string::npos &&
+            a + tag.size() < first.size() && b + tag.size() < second.size())
             second[b + tag.size()] = first[a + tag.size()];
     }
     return second;

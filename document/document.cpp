@@ -38,10 +38,14 @@ Document Document::fromBytes(Kind kind, std::string bytes) {
 Document Document::load(Kind kind, std::string bytes, bool keepText) {
     Document document(kind);
     document.readOnly_ = !keepText;
+    // An actor is read by tag, its line breaks as they come.
+    if (kind == Kind::Actor) {
+        document.actor_ = loadActor(bytes);
+        return document;
+    }
     std::string text = normalizeLineBreaks(std::move(bytes));
     switch (kind) {
     case Kind::Actor:
-        document.actor_ = loadActor(text);
         break;
     case Kind::Kit:
         document.kit_ = loadKit(text);

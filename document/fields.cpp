@@ -136,6 +136,7 @@ std::vector<Field> actorFields() {
             Kind::Actor, actorElementName(e), c.caption, c.control,
             [e](const Document& d) { return d.actor()[e]; },
             [e](Document& d, const std::string& v) { d.actor()[e] = v; });
+        f.view = [e](const Document& d) { return std::string_view(d.actor()[e]); };
         if (c.browseButton)
             f = browsed(std::move(f), c.browseButton, c.browseFilter);
         switch (e) {
@@ -174,9 +175,11 @@ std::vector<Field> actorFields() {
 
 Field kitText(const char* key, const char* caption, const char* control,
               std::string KitRecord::*member) {
-    return text(
+    Field f = text(
         Kind::Kit, key, caption, control, [member](const Document& d) { return d.kit().*member; },
         [member](Document& d, const std::string& v) { d.kit().*member = v; });
+    f.view = [member](const Document& d) { return std::string_view(d.kit().*member); };
+    return f;
 }
 
 Field kitFlag(const char* key, const char* caption, const char* control, bool KitRecord::*member,
@@ -219,10 +222,12 @@ using M = MissionRecord;
 
 Field missionText(const char* key, const char* caption, const char* control,
                   std::string M::*member) {
-    return text(
+    Field f = text(
         Kind::Mission, key, caption, control,
         [member](const Document& d) { return d.mission().*member; },
         [member](Document& d, const std::string& v) { d.mission().*member = v; });
+    f.view = [member](const Document& d) { return std::string_view(d.mission().*member); };
+    return f;
 }
 
 Field missionFlag(const char* key, const char* caption, const char* control, bool M::*member) {

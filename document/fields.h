@@ -47,7 +47,7 @@ struct Field {
     // The value the control shows: a list the index a save writes (or a value read from the
     // file that is none of its entries), a check box "0" or "1".
     std::function<std::string(const Document&)> get;
-    // The value held as it stands, without a copy; only for text a file may hold megabytes of.
+    // The value held as it stands, without a copy, where the document holds it as text.
     std::function<std::string_view(const Document&)> view;
     // Puts what the control now holds into the document: typed text, the chosen entry, a
     // check box's new state (running the rules a click runs).

@@ -201,8 +201,14 @@ ActorRecord::ActorRecord() {
 }
 
 ActorRecord loadActor(std::string_view document) {
-    // The values are read from the text as the document holds it, with CR LF line breaks.
-    const std::string text = normalizeLineBreaks(document);
+    // The values are read from the text as the document holds it, with CR LF line breaks; a
+    // text that has them already is read where it stands.
+    std::string converted;
+    std::string_view text = document;
+    if (!hasOnlyCrLf(document)) {
+        converted = normalizeLineBreaks(document);
+        text = converted;
+    }
     const FirstTags tags = firstTags(text);
     ActorRecord record;
     for (std::size_t i = 0; i < kActorElementCount; ++i) {

@@ -8,6 +8,27 @@ bool endsWithBreak(const std::string& s) {
     return s.size() >= 2 && s.compare(s.size() - 2, 2, "\r\n") == 0;
 }
 
+// Each lone CR, lone LF and CR LF pair as CR LF, in one pass that copies the runs between them.
+std::string convertLineBreaks(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size() + bytes.size() / 16);
+    std::size_t run = 0; // start of the bytes not yet copied
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const char c = bytes[i];
+        if (c != '\r' && c != '\n')
+            continue;
+        out.append(bytes, run, i - run);
+        out += "\r\n";
+        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
+            ++i;
+        run = i + 1;
+    }
+    out.append(bytes, run, std::string_view::npos);
+    return out;
+}
+
+} // namespace
+
 // Whether every CR is followed by LF and every LF follows CR: at each byte, "is CR" must equal
 // "next is LF". Blocks of a fixed size, with a byte rather than a bool to collect the result,
 // let the compiler check many bytes at once.
@@ -32,27 +53,6 @@ bool hasOnlyCrLf(std::string_view bytes) {
             return false;
     return true;
 }
-
-// Each lone CR, lone LF and CR LF pair as CR LF, in one pass that copies the runs between them.
-std::string convertLineBreaks(std::string_view bytes) {
-    std::string out;
-    out.reserve(bytes.size() + bytes.size() / 16);
-    std::size_t run = 0; // start of the bytes not yet copied
-    for (std::size_t i = 0; i < bytes.size(); ++i) {
-        const char c = bytes[i];
-        if (c != '\r' && c != '\n')
-            continue;
-        out.append(bytes, run, i - run);
-        out += "\r\n";
-        if (c == '\r' && i + 1 < bytes.size() && bytes[i + 1] == '\n')
-            ++i;
-        run = i + 1;
-    }
-    out.append(bytes, run, std::string_view::npos);
-    return out;
-}
-
-} // namespace
 
 std::string normalizeLineBreaks(std::string&& bytes) {
     if (hasOnlyCrLf(bytes))

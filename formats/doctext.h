@@ -43,5 +43,7 @@ private:
 std::string normalizeLineBreaks(std::string_view bytes);
 // The same, taking over the bytes, which come back as they are when they need no change.
 std::string normalizeLineBreaks(std::string&& bytes);
+// Whether every line break already is CR LF, so that normalizing would change nothing.
+bool hasOnlyCrLf(std::string_view bytes);
 
 } // namespace dorva
