@@ -26,16 +26,16 @@ ActorPage::ActorPage(Document& document, Dialogs& dialogs, QWidget* parent)
 
     auto* attached = new QGroupBox(tr("Attached Model"), this);
     attached->setGeometry(220, 2, 405, 100);
-    addBrowseRows(attached, {{"Edit24a", 0},
-                             {"Edit25a", 1},
-                             {"Edit26a", 0},
-                             {"Edit27a", 1},
-                             {"Edit28a", 0},
-                             {"Edit29a", 1}});
+    addBrowseRows(attached, {{"HeadAttachment", 0},
+                             {"NeckAttachment", 1},
+                             {"SpineLowAttachment", 0},
+                             {"SpineMidAttachment", 1},
+                             {"LeftThighAttachment", 0},
+                             {"RightThighAttachment", 1}});
 
     auto* faces = new QGroupBox(tr("???"), this);
     faces->setGeometry(220, 106, 405, 52);
-    addBrowseRows(faces, {{"Edit36a", 0}, {"Edit37a", 1}});
+    addBrowseRows(faces, {{"ActionFaceName", 0}, {"ShellFaceName", 1}});
 
     // The three variants side by side along the lower half.
     const int variantTop = 164;
@@ -45,9 +45,13 @@ ActorPage::ActorPage(Document& document, Dialogs& dialogs, QWidget* parent)
         const char* title;
         const char* fields[6];
     } variants[] = {
-        {"Normal", {"Edit08a", "Edit09a", "Edit10a", "Edit11a", "Edit12a", "Edit13a"}},
-        {"Desert", {"Edit18a", "Edit19a", "Edit20a", "Edit21a", "Edit22a", "Edit23a"}},
-        {"Jungle", {"Edit30a", "Edit31a", "Edit32a", "Edit33a", "Edit34a", "Edit35a"}},
+        {"Normal", {"ModelFace", "BlinkFaceName", "ModelName", "LOD2", "LOD3", "LOD4"}},
+        {"Desert",
+         {"DesertModelFace", "DesertBlinkFace", "DesertLOD1", "DesertLOD2", "DesertLOD3",
+          "DesertLOD4"}},
+        {"Jungle",
+         {"JungleModelFace", "JungleBlinkFace", "JungleLOD1", "JungleLOD2", "JungleLOD3",
+          "JungleLOD4"}},
     };
     int x = 8;
     QPushButton* last = nullptr;
@@ -80,16 +84,17 @@ void ActorPage::buildLeftColumn() {
     };
 
     int row = nextRow();
-    labelled(addTextField(this, "Edit01a", {fieldX, row, fieldWidth, kFieldHeight}), row);
+    labelled(addTextField(this, "ActorName", {fieldX, row, fieldWidth, kFieldHeight}), row);
     row = nextRow();
-    labelled(addListField(this, "Edit02a", {fieldX, row, fieldWidth, kFieldHeight}), row);
+    labelled(addListField(this, "ClassName", {fieldX, row, fieldWidth, kFieldHeight}), row);
     row = nextRow();
-    labelled(addListField(this, "Edit03a", {fieldX, row, fieldWidth, kFieldHeight}), row);
+    labelled(addListField(this, "ArmorLevel", {fieldX, row, fieldWidth, kFieldHeight}), row);
 
     // The kit path is free text; its list offers the usual paths.
     row = nextRow();
-    const Field& kitPathField = field("Edit04a");
-    auto* kitPath = addField<FieldList>(this, "Edit04a", fieldX, row, fieldWidth);
+    const Field& kitPathField = field("KitPath");
+    auto* kitPath =
+        addField<FieldList>(this, kitPathField.control.c_str(), fieldX, row, fieldWidth);
     kitPath->setEditable(true);
     kitPath->setInsertPolicy(QComboBox::NoInsert);
     for (const std::string& path : kitPathField.entries)
@@ -104,12 +109,12 @@ void ActorPage::buildLeftColumn() {
     // The statistics are repaired when left; the scale keeps any digits as typed.
     row = nextRow();
     addLabel(this, tr("Stats"), kLabelX, row, 48);
-    const char* const stats[] = {"Edit14a", "Edit15a", "Edit16a", "Edit17a"};
+    const char* const stats[] = {"Weapon", "Stamina", "Stealth", "Leadership"};
     for (int i = 0; i < 4; ++i)
         addTextField(this, stats[i], {fieldX + i * 38, row, 36, kFieldHeight});
 
     row = nextRow();
-    const char* const scale[] = {"Edit05a", "Edit06a", "Edit07a"};
+    const char* const scale[] = {"ScaleX", "ScaleY", "ScaleZ"};
     for (int i = 0; i < 3; ++i) {
         const int x = fieldX + i * 51;
         QWidget* edit = addTextField(this, scale[i], {x + 12, row, 36, kFieldHeight});

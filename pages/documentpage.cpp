@@ -19,6 +19,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
+#include <stdexcept>
 #include <utility>
 
 namespace dorva {
@@ -51,16 +52,19 @@ DocumentPage::DocumentPage(Kind kind, Document& document, Dialogs& dialogs, QWid
     connect(saveAsButton_, &QPushButton::clicked, this, &DocumentPage::saveAsRequested);
 }
 
-const Field& DocumentPage::field(const char* control) const {
-    return fieldOfControl(kind_, control);
+const Field& DocumentPage::field(const char* key) const {
+    const Field* found = findField(kind_, key);
+    if (!found)
+        throw std::logic_error(std::string("no field ") + key);
+    return *found;
 }
 
 void DocumentPage::reportError(const QString& message) {
     dialogs_.showError(this, message);
 }
 
-QLineEdit* DocumentPage::addTextField(QWidget* parent, const char* control, const QRect& geometry) {
-    const Field& f = field(control);
+QLineEdit* DocumentPage::addTextField(QWidget* parent, const char* key, const QRect& geometry) {
+    const Field& f = field(key);
     QLineEdit* edit = nullptr;
     if (f.numericControl) {
         auto* number = new EditHex(parent);
@@ -69,25 +73,26 @@ QLineEdit* DocumentPage::addTextField(QWidget* parent, const char* control, cons
     } else {
         edit = new QLineEdit(parent);
     }
-    edit->setObjectName(QString::fromLatin1(control));
+    edit->setObjectName(QString::fromStdString(f.control));
     edit->setAccessibleName(captionOf(f));
     edit->setGeometry(geometry);
     bindText(edit, f);
     return edit;
 }
 
-QComboBox* DocumentPage::addListField(QWidget* parent, const char* control, const QRect& geometry) {
+QComboBox* DocumentPage::addListField(QWidget* parent, const char* key, const QRect& geometry) {
+    const Field& f = field(key);
     auto* list = new FieldList(parent);
-    list->setObjectName(QString::fromLatin1(control));
+    list->setObjectName(QString::fromStdString(f.control));
     list->setGeometry(geometry);
-    bindList(list, field(control));
+    bindList(list, f);
     return list;
 }
 
-QCheckBox* DocumentPage::addFlagField(QWidget* parent, const char* control, const QRect& geometry) {
-    const Field& f = field(control);
+QCheckBox* DocumentPage::addFlagField(QWidget* parent, const char* key, const QRect& geometry) {
+    const Field& f = field(key);
     auto* box = new QCheckBox(captionOf(f), parent);
-    box->setObjectName(QString::fromLatin1(control));
+    box->setObjectName(QString::fromStdString(f.control));
     box->setGeometry(geometry);
     bindFlag(box, f);
     return box;
@@ -95,7 +100,7 @@ QCheckBox* DocumentPage::addFlagField(QWidget* parent, const char* control, cons
 
 std::vector<QRadioButton*> DocumentPage::addChoiceField(QWidget* parent, const char* key,
                                                         const std::vector<QRect>& geometries) {
-    const Field& f = *findField(kind_, key);
+    const Field& f = field(key);
     std::vector<QRadioButton*> buttons;
     for (std::size_t i = 0; i < f.entries.size(); ++i) {
         const QString entry = QString::fromStdString(f.entries[i]);
@@ -115,7 +120,7 @@ std::vector<QRadioButton*> DocumentPage::addChoiceField(QWidget* parent, const c
 
 QLabel* DocumentPage::addFieldLabel(QWidget* parent, const QWidget* control,
                                     const QRect& geometry) {
-    const Field& f = field(control->objectName().toLatin1().constData());
+    const Field& f = fieldOfControl(kind_, control->objectName().toStdString());
     auto* label = new QLabel(QString::fromStdString(labelText(f)), parent);
     label->setGeometry(geometry);
     label->setBuddy(const_cast<QWidget*>(control));
@@ -124,7 +129,7 @@ QLabel* DocumentPage::addFieldLabel(QWidget* parent, const QWidget* control,
 
 QPushButton* DocumentPage::addBrowseButton(QWidget* parent, QLineEdit* edit, const QRect& geometry,
                                            const QString& caption) {
-    const Field& f = field(edit->objectName().toLatin1().constData());
+    const Field& f = fieldOfControl(kind_, edit->objectName().toStdString());
     auto* button = new QPushButton(caption, parent);
     button->setObjectName(QString::fromStdString(f.browseButton));
     button->setAccessibleName(tr("Browse %1").arg(captionOf(f)));

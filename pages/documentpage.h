@@ -28,9 +28,9 @@ struct Field;
 
 // One page of the main window: a view of one document. It shows the document's values in its
 // controls and writes every change the user makes back into the document at once; it keeps no
-// value of its own. Its controls are made from the field table by control name: their labels,
-// the names a screen reader gives them, key filters, list entries and browse dialogs all come
-// from there. Each page carries the shell's controls: "Open", "Save", "Save as..." and the
+// value of its own. Its controls are made from the field table by key: their object names,
+// labels, accessible names, key filters, list entries and browse dialogs all come from there.
+// Each page carries the shell's controls: "Open", "Save", "Save as..." and the
 // read-only status field showing the full path of the document's file.
 class DocumentPage : public QWidget {
     Q_OBJECT
@@ -74,17 +74,18 @@ protected:
     Dialogs& dialogs() const { return dialogs_; }
     // Shows an Error raised by a field rule in the error box.
     void reportError(const QString& message);
-    // The field of one of this page's controls.
-    const Field& field(const char* control) const;
+    // The page's field of the key.
+    const Field& field(const char* key) const;
 
-    // Controls made for a field, named, bound and given its caption as their accessible name.
-    // A text field is the numeric edit control where the table says so.
-    QLineEdit* addTextField(QWidget* parent, const char* control, const QRect& geometry);
+    // Controls made for the field of a key, named as the table says, bound to the field and
+    // given its caption as their accessible name. A text field is the numeric edit control
+    // where the table says so.
+    QLineEdit* addTextField(QWidget* parent, const char* key, const QRect& geometry);
     // A list of the field's entries; editable lists take typed text.
-    QComboBox* addListField(QWidget* parent, const char* control, const QRect& geometry);
-    QCheckBox* addFlagField(QWidget* parent, const char* control, const QRect& geometry);
+    QComboBox* addListField(QWidget* parent, const char* key, const QRect& geometry);
+    QCheckBox* addFlagField(QWidget* parent, const char* key, const QRect& geometry);
     // A radio button for each entry of the field, in the order of its entries.
-    std::vector<QRadioButton*> addChoiceField(QWidget* parent, const char* field,
+    std::vector<QRadioButton*> addChoiceField(QWidget* parent, const char* key,
                                               const std::vector<QRect>& geometries);
     // The field's label, the buddy of its control.
     QLabel* addFieldLabel(QWidget* parent, const QWidget* control, const QRect& geometry);

@@ -22,7 +22,7 @@ constexpr int kSlotHeight = kGroupTop + 2 * kRowHeight + 10;
 KitPage::KitPage(Document& document, Dialogs& dialogs, QWidget* parent)
     : DocumentPage(Kind::Kit, document, dialogs, parent) {
     int y = 8;
-    QLineEdit* texture = addTextField(this, "Edit05k", {80, y, 200, kFieldHeight});
+    QLineEdit* texture = addTextField(this, "KitTexture", {80, y, 200, kFieldHeight});
     addFieldLabel(this, texture, {kPageMargin, y, 62, kFieldHeight});
     addBrowseButton(this, texture, {284, y - 1, 26, kFieldHeight + 2});
 
@@ -33,10 +33,10 @@ KitPage::KitPage(Document& document, Dialogs& dialogs, QWidget* parent)
     y += 32;
     auto* kit1 = new QGroupBox(tr("Kit 1"), this);
     kit1->setGeometry(kPageMargin, y, kSlotWidth, kSlotHeight);
-    addSlot(kit1, "Edit01k", "Edit02k", "GLCheckBox", "Button27");
+    addSlot(kit1, "Item1", "Count1", "GrenadeLauncher", "Button27");
     auto* kit2 = new QGroupBox(tr("Kit 2"), this);
     kit2->setGeometry(kPageMargin + kSlotWidth + 13, y, kSlotWidth, kSlotHeight);
-    QPushButton* last = addSlot(kit2, "Edit03k", "Edit04k", "AmmoCheckBox", "Button29");
+    QPushButton* last = addSlot(kit2, "Item2", "Count2", "ExtraAmmo", "Button29");
     placeShellControls(this, kShellControlsTop, last);
     showDocument();
 }

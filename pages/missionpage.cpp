@@ -59,15 +59,15 @@ MissionPage::MissionPage(Document& document, Dialogs& dialogs, QWidget* parent)
     showDocument();
 }
 
-QLineEdit* MissionPage::addLabelledText(QWidget* group, const char* control, int labelX,
-                                        int labelWidth, int x, int y, int width) {
-    QLineEdit* edit = addTextField(group, control, {x, y, width, kLineHeight});
+QLineEdit* MissionPage::addLabelledText(QWidget* group, const char* key, int labelX, int labelWidth,
+                                        int x, int y, int width) {
+    QLineEdit* edit = addTextField(group, key, {x, y, width, kLineHeight});
     addFieldLabel(group, edit, {labelX, y, labelWidth, kLineHeight});
     return edit;
 }
 
-QCheckBox* MissionPage::addFlag(QWidget* group, const char* control, int x, int y, int width) {
-    return addFlagField(group, control, {x, y, width, 18});
+QCheckBox* MissionPage::addFlag(QWidget* group, const char* key, int x, int y, int width) {
+    return addFlagField(group, key, {x, y, width, 18});
 }
 
 void MissionPage::buildMapProperties() {
@@ -75,28 +75,29 @@ void MissionPage::buildMapProperties() {
     group->setGeometry(4, 0, 304, 234);
 
     int y = 18;
-    for (const char* control : {"Edit01m", "Edit02m", "Edit03m"}) {
-        addLabelledText(group, control, 8, 84, 94, y, 202);
+    for (const char* key : {"Environment", "MapShots", "MapName"}) {
+        addLabelledText(group, key, 8, 84, 94, y, 202);
         y += 22;
     }
-    QLineEdit* recommend = addTextField(group, "Edit04m", {94, y + 2, 202, kLineHeight});
+    QLineEdit* recommend =
+        addTextField(group, "RecommendedGameTypes", {94, y + 2, 202, kLineHeight});
     addFieldLabel(group, recommend, {8, y - 2, 84, 30});
 
     y = 114;
     addChoiceField(group, "Precipitation",
                    {{8, y + 1, 56, 18}, {66, y + 1, 50, 18}, {118, y + 1, 56, 18}});
-    intensity_ = addLabelledText(group, "Edit05m", 178, 50, 230, y, 66);
+    intensity_ = addLabelledText(group, "Weather", 178, 50, 230, y, 66);
 
     y += 24;
-    addLabelledText(group, "Edit06m", 8, 84, 94, y, 38);
-    QComboBox* mapSize = addList(group, "Edit07m", 188, y - 1, 108);
+    addLabelledText(group, "Wind", 8, 84, 94, y, 38);
+    QComboBox* mapSize = addList(group, "MapSize", 188, y - 1, 108);
     addFieldLabel(group, mapSize, {136, y, 52, kLineHeight});
 
     y += 24;
-    addFlag(group, "CheckGTF", 8, y + 1, 288);
+    addFlag(group, "GameTypes", 8, y + 1, 288);
 
     y += 22;
-    addFlag(group, "CheckFog", 8, y + 1, 104);
+    addFlag(group, "FogOverride", 8, y + 1, 104);
     fogButton_ = new ColorButton(group);
     fogButton_->setObjectName("FogButton");
     fogButton_->setText("Color");
@@ -106,9 +107,9 @@ void MissionPage::buildMapProperties() {
         const char* name;
         int x;
     } colours[] = {
-        {"ColorEdit01", 152},
-        {"ColorEdit02", 200},
-        {"ColorEdit03", 248},
+        {"FogRed", 152},
+        {"FogGreen", 200},
+        {"FogBlue", 248},
     };
     for (const auto& colour : colours)
         colourFields_.push_back(addTextField(group, colour.name, {colour.x, y, 46, kLineHeight}));
@@ -118,9 +119,9 @@ void MissionPage::buildMapProperties() {
         const char* name;
         int x;
     } distances[] = {
-        {"Edit08m", 8},
-        {"Edit09m", 104},
-        {"Edit10m", 200},
+        {"FogNear", 8},
+        {"FogFar", 104},
+        {"FogSpot", 200},
     };
     for (const auto& distance : distances)
         fogFields_.push_back(
@@ -132,20 +133,21 @@ void MissionPage::buildBriefing() {
     group->setGeometry(312, 0, 312, 234);
 
     int y = 18;
-    for (const char* control : {"Edit11m", "Edit12m", "Edit13m", "Edit14m"}) {
-        if (field(control).type == FieldType::IndexList)
-            addFieldLabel(group, addList(group, control, 80, y - 1, 160), {8, y, 70, kLineHeight});
+    for (const char* key :
+         {"BriefingImage", "BriefingCycleImage", "WeatherIndex", "LocationText"}) {
+        if (field(key).type == FieldType::IndexList)
+            addFieldLabel(group, addList(group, key, 80, y - 1, 160), {8, y, 70, kLineHeight});
         else
-            addLabelledText(group, control, 8, 70, 80, y, 224);
+            addLabelledText(group, key, 8, 70, 80, y, 224);
         y += 22;
     }
 
-    addLabelledText(group, "Edit15m", 8, 70, 80, y, 110);
-    addLabelledText(group, "Edit16m", 198, 32, 232, y, 72);
+    addLabelledText(group, "DateText", 8, 70, 80, y, 110);
+    addLabelledText(group, "TimeText", 198, 32, 232, y, 72);
 
     y += 22;
-    addLabelledText(group, "Edit17m", 8, 70, 80, y, 138);
-    const Field& briefing = field("BrfMemo");
+    addLabelledText(group, "BriefingWaveFile", 8, 70, 80, y, 138);
+    const Field& briefing = field("BriefingText");
     auto* edit = new QPushButton("Edit", group);
     edit->setObjectName("Button25");
     edit->setAccessibleName(tr("Edit %1").arg(QString::fromStdString(briefing.caption)));
@@ -159,9 +161,9 @@ void MissionPage::buildBriefing() {
     });
 
     y += 24;
-    for (const char* control :
-         {"CheckDemoReq", "CheckRocketReq", "CheckDemoReco", "CheckRocketReco"}) {
-        addFlag(group, control, 8, y, 296);
+    for (const char* key :
+         {"DemoRequired", "AntitankRequired", "DemoRecommend", "AntitankRecommend"}) {
+        addFlag(group, key, 8, y, 296);
         y += 18;
     }
 }
@@ -170,18 +172,18 @@ void MissionPage::buildMissionProperties() {
     auto* group = new QGroupBox("Mission Properties", this);
     group->setGeometry(4, 236, 620, 148);
 
-    addLabelledText(group, "Edit18m", 8, 80, 90, 16, 206);
+    addLabelledText(group, "Name", 8, 80, 90, 16, 206);
 
     auto* modes = new QGroupBox("Supported Mode", group);
     modes->setGeometry(8, 38, 288, 56);
-    addFlag(modes, "CheckSP", 8, 17, 120);
-    addFlag(modes, "CheckMC", 144, 17, 120);
-    addFlag(modes, "CheckMT", 8, 35, 120);
-    addFlag(modes, "CheckMS", 144, 35, 120);
+    addFlag(modes, "SinglePlayer", 8, 17, 120);
+    addFlag(modes, "Coop", 144, 17, 120);
+    addFlag(modes, "Team", 8, 35, 120);
+    addFlag(modes, "Solo", 144, 35, 120);
 
-    addFlag(group, "CheckUnlock", 8, 99, 140);
-    addLabelledText(group, "Edit19m", 150, 86, 238, 98, 58);
-    addLabelledText(group, "Edit20m", 8, 80, 90, 122, 206);
+    addFlag(group, "RequiresUnlocking", 8, 99, 140);
+    addLabelledText(group, "CombatPoints", 150, 86, 238, 98, 58);
+    addLabelledText(group, "HeroFile", 8, 80, 90, 122, 206);
 
     auto* team = new QGroupBox("Default Team", group);
     team->setGeometry(304, 12, 308, 130);
@@ -191,15 +193,15 @@ void MissionPage::buildMissionProperties() {
             const int slot = column * 3 + row;
             const int x = column == 0 ? 8 : 156;
             const int y = 22 + row * 34;
-            const QByteArray control = QStringLiteral("Edit%1m").arg(21 + slot).toLatin1();
-            addFieldLabel(team, addList(team, control.constData(), x + 50, y - 1, 96),
+            const std::string key = "Class" + std::to_string(slot);
+            addFieldLabel(team, addList(team, key.c_str(), x + 50, y - 1, 96),
                           {x, y, 50, kLineHeight});
         }
     }
 }
 
-QComboBox* MissionPage::addList(QWidget* group, const char* control, int x, int y, int width) {
-    QComboBox* list = addListField(group, control, {x, y, width, 22});
+QComboBox* MissionPage::addList(QWidget* group, const char* key, int x, int y, int width) {
+    QComboBox* list = addListField(group, key, {x, y, width, 22});
     makeEditable(list, listCompleter_);
     list->setInsertPolicy(QComboBox::NoInsert);
     connect(list->lineEdit(), &QLineEdit::editingFinished, list, [list] { settleTypedText(list); });
@@ -224,11 +226,12 @@ void MissionPage::settleEdits() {
 
 BriefingDialog* MissionPage::briefingDialog() {
     if (!briefing_) {
-        briefing_ = new BriefingDialog(QString::fromStdString(field("BrfMemo").caption), this);
-        briefing_->setText(QString::fromStdString(document().text(field("BrfMemo"))));
+        briefing_ = new BriefingDialog(QString::fromStdString(field("BriefingText").caption), this);
+        briefing_->setText(QString::fromStdString(document().text(field("BriefingText"))));
         connect(briefing_->memo(), &QPlainTextEdit::textChanged, this, [this] {
-            change(
-                [this] { document().setText(field("BrfMemo"), briefing_->text().toStdString()); });
+            change([this] {
+                document().setText(field("BriefingText"), briefing_->text().toStdString());
+            });
         });
     }
     return briefing_;
@@ -246,7 +249,7 @@ void MissionPage::showRest(bool newDocument) {
     // Only the memo itself edits the briefing, so an edit leaves the memo as the user made it.
     // A new document takes away what the last one left to undo, even in the same text.
     if (briefing_ && newDocument) {
-        const QString text = QString::fromStdString(d.text(field("BrfMemo")));
+        const QString text = QString::fromStdString(d.text(field("BriefingText")));
         const QTextDocument* memo = briefing_->memo()->document();
         if (briefing_->text() != text || memo->isUndoAvailable() || memo->isRedoAvailable())
             briefing_->setText(text);
@@ -264,7 +267,7 @@ void MissionPage::chooseFogColour() {
     if (!chosen)
         return;
     step(fogButton_->accessibleName().toStdString(),
-         {&field("ColorEdit01"), &field("ColorEdit02"), &field("ColorEdit03")}, [&] {
+         {&field("FogRed"), &field("FogGreen"), &field("FogBlue")}, [&] {
              colourFields_[0]->setText(QString::number(chosen->red()));
              colourFields_[1]->setText(QString::number(chosen->green()));
              colourFields_[2]->setText(QString::number(chosen->blue()));

@@ -32,11 +32,11 @@ private:
     void buildMissionProperties();
     void placeShellControls();
     // An editable list, sharing the page's completer.
-    QComboBox* addList(QWidget* group, const char* control, int x, int y, int width);
+    QComboBox* addList(QWidget* group, const char* key, int x, int y, int width);
     // A text field at x with its label at labelX.
-    QLineEdit* addLabelledText(QWidget* group, const char* control, int labelX, int labelWidth,
-                               int x, int y, int width);
-    QCheckBox* addFlag(QWidget* group, const char* control, int x, int y, int width);
+    QLineEdit* addLabelledText(QWidget* group, const char* key, int labelX, int labelWidth, int x,
+                               int y, int width);
+    QCheckBox* addFlag(QWidget* group, const char* key, int x, int y, int width);
 
     void showRest(bool newDocument) override;
     QColor fogColour() const;
