@@ -4,10 +4,8 @@
 #include "app/editor.h"
 #include "app/fontconfigloader.h"
 #include "bench/quitwhenidle.h"
+#include "browser/localpath.h"
 #include "controls/dialogs.h"
-#include "pages/actorpage.h"
-#include "pages/kitpage.h"
-#include "pages/missionpage.h"
 
 #include <QApplication>
 
@@ -18,12 +16,10 @@ int main(int argc, char** argv) {
     dorva::QtDialogs dialogs;
     const auto window = dorva::createEditor(dialogs);
     for (const QString& file : QCoreApplication::arguments().mid(1)) {
-        dorva::DocumentPage* page = window->missionPage();
-        if (file.endsWith(".atr"))
-            page = window->actorPage();
-        else if (file.endsWith(".kit"))
-            page = window->kitPage();
-        window->openFile(page, file, dorva::MainWindow::OpenWay::FileList);
+        const std::string path = dorva::localPath(file, dorva::currentFolder()).toStdString();
+        const dorva::Kind kind = dorva::kindFromExtension(path).value_or(dorva::Kind::Mission);
+        window->pageOf(kind);
+        window->controller().openPath(kind, path, dorva::MainWindow::OpenWay::FileList);
     }
     dorva::bench::quitWhenShownAndIdle(*window);
     window->show();
