@@ -36,7 +36,9 @@ public:
         fail(message.toStdString().c_str());
     }
     SaveChoice askSaveChanges(QWidget*, const QString&) override { fail("save changes"); }
-    bool askOverwrite(QWidget*, const QString&, const std::function<void()>&) override { fail("overwrite"); }
+    bool askOverwrite(QWidget*, const QString&, const std::function<void()>&) override {
+        fail("overwrite");
+    }
 
 private:
     [[noreturn]] static void fail(const char* what) {

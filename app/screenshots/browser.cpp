@@ -22,7 +22,9 @@ public:
     dorva::SaveChoice askSaveChanges(QWidget*, const QString&) override {
         return dorva::SaveChoice::Cancel;
     }
-    bool askOverwrite(QWidget*, const QString&, const std::function<void()>&) override { return false; }
+    bool askOverwrite(QWidget*, const QString&, const std::function<void()>&) override {
+        return false;
+    }
 };
 
 void touch(const QString& path) {
