@@ -11,15 +11,6 @@
 
 namespace dorva {
 
-namespace {
-
-// The document's file name as the questions show it.
-QString shownFileName(const Document& document) {
-    return QString::fromStdString(fileNameText(fileNameOf(document.path())));
-}
-
-} // namespace
-
 DocumentController::DocumentController(Dialogs& dialogs, QWidget* window)
     : QObject(window), dialogs_(dialogs), window_(window) {}
 
@@ -72,10 +63,8 @@ bool DocumentController::mayReplace(Kind kind) {
 
 bool DocumentController::mayCloseAll() {
     ++busy_;
-    bool all = true;
-    for (const Kind kind : kKindsInPageOrder)
-        if (all && !mayReplace(kind))
-            all = false;
+    const bool all = std::all_of(kKindsInPageOrder.begin(), kKindsInPageOrder.end(),
+                                 [this](Kind kind) { return mayReplace(kind); });
     --busy_;
     return all;
 }
@@ -122,7 +111,7 @@ void DocumentController::openFiles(const QStringList& paths,
 
 QString DocumentController::nameOf(Kind kind) const {
     const Document& doc = document(kind);
-    return doc.hasFile() ? shownFileName(doc)
+    return doc.hasFile() ? QString::fromStdString(fileNameText(fileNameOf(doc.path())))
                          : QStringLiteral("new %1 file").arg(kindCaption(kind));
 }
 
@@ -149,14 +138,13 @@ bool DocumentController::save(Kind kind) {
         const auto showDiskChanges = [this, kind, &doc] {
             request([&] {
                 const Document onDisk = Document::open(kind, doc.path(), Document::Tracking::None);
-                const Document& opened = saved_[index(kind)] ? *saved_[index(kind)] : doc;
                 showDifferences(kind, {"When opened", "On disk now", "In the editor"},
-                                differingFields(opened, onDisk, doc));
+                                differingFields(saved_[index(kind)], onDisk, doc));
             });
         };
         const QString question =
             QStringLiteral("%1 has changed on disk since it was opened. Overwrite it?")
-                .arg(shownFileName(doc));
+                .arg(nameOf(kind));
         if (!dialogs_.askOverwrite(window_, question, showDiskChanges))
             return false;
     }
@@ -188,9 +176,7 @@ bool DocumentController::saveAs(Kind kind) {
 
 void DocumentController::showChanges(Kind kind) {
     settle(kind);
-    const Document fresh(kind);
-    const Document& saved = saved_[index(kind)] ? *saved_[index(kind)] : fresh;
-    showDifferences(kind, {"Saved", "Now"}, differingFields(saved, document(kind)));
+    showDifferences(kind, {"Saved", "Now"}, differingFields(saved_[index(kind)], document(kind)));
 }
 
 void DocumentController::showDifferences(Kind kind, const QStringList& headers,

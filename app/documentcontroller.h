@@ -8,7 +8,6 @@
 #include <QStringList>
 #include <array>
 #include <functional>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -37,6 +36,9 @@ public:
     History& history(Kind kind) { return histories_[index(kind)]; }
     // Whether the document holds changes a save would write, as last noted.
     bool modified(Kind kind) const { return modified_[index(kind)]; }
+    // The file's name as the title and the questions show it, or what stands for the file of a
+    // document without one.
+    QString nameOf(Kind kind) const;
     // Whether the page's "Save as..." button is on offer: a mission's only once it was opened
     // by its button or the menu.
     bool saveAsOffered(Kind kind) const { return saveAsOffered_[index(kind)]; }
@@ -93,8 +95,6 @@ private:
     void settle(Kind kind);
     // Keeps the document as its file now holds it.
     void keepSaved(Kind kind);
-    // The file's name, or what stands for the file of a document without one.
-    QString nameOf(Kind kind) const;
     // The differences in a window with a column of values under each header.
     void showDifferences(Kind kind, const QStringList& headers,
                          std::vector<FieldDifference> differences);
@@ -104,8 +104,8 @@ private:
     std::array<Document, 3> documents_{Document(Kind::Mission), Document(Kind::Actor),
                                        Document(Kind::Kit)};
     std::array<History, 3> histories_;
-    // The documents as last read from or written to their files; none before the first.
-    std::array<std::optional<Document>, 3> saved_;
+    // The documents as last read from or written to their files; a fresh page before that.
+    std::array<Document, 3> saved_ = documents_;
     std::array<DocumentPage*, 3> pages_{};
     std::array<bool, 3> modified_{};
     std::array<bool, 3> saveAsOffered_{false, true, true};

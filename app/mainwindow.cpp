@@ -11,7 +11,6 @@
 #include "controls/aboutbox.h"
 #include "controls/briefingdialog.h"
 #include "formats/error.h"
-#include "formats/filename.h"
 #include "pages/actorpage.h"
 #include "pages/kitpage.h"
 #include "pages/missionpage.h"
@@ -255,10 +254,8 @@ void MainWindow::updateActions() {
 void MainWindow::showMarks() {
     // The title names the showing page's file; a "*" marks unsaved changes there, and each
     // tab marks its own page, so that unsaved work shows on a page that is hidden.
-    const Document& shown = controller_.document(currentKind());
-    setWindowTitle(shown.hasFile()
-                       ? QString::fromStdString(fileNameText(fileNameOf(shown.path()))) +
-                             "[*] - DORVA"
+    setWindowTitle(controller_.document(currentKind()).hasFile()
+                       ? controller_.nameOf(currentKind()) + "[*] - DORVA"
                        : QStringLiteral("DORVA[*]"));
     setWindowModified(controller_.modified(currentKind()));
     for (const Kind kind : kKindsInPageOrder)

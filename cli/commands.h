@@ -21,7 +21,7 @@ struct Streams {
 };
 
 // kindOption is "actor", "kit", "mission" or empty (the kind then follows the extension).
-// Assignments are KEY=VALUE texts in UTF-8 with the escapes of escapeValue.
+// Assignments are KEY=VALUE texts in UTF-8 with the escapes of unescapeValue.
 
 ExitCode showFile(const std::string& file, const std::string& kindOption, bool json, Streams io);
 

@@ -38,26 +38,24 @@ Document Document::fromBytes(Kind kind, std::string bytes) {
 Document Document::load(Kind kind, std::string bytes, bool keepText) {
     Document document(kind);
     document.readOnly_ = !keepText;
-    // An actor is read by tag, its line breaks as they come.
-    if (kind == Kind::Actor) {
-        document.actor_ = loadActor(bytes);
-        return document;
-    }
-    std::string text = normalizeLineBreaks(std::move(bytes));
     switch (kind) {
     case Kind::Actor:
+        // Read by tag, the line breaks as they come.
+        document.actor_ = loadActor(bytes);
         break;
     case Kind::Kit:
-        document.kit_ = loadKit(text);
+        document.kit_ = loadKit(normalizeLineBreaks(std::move(bytes)));
         break;
-    case Kind::Mission:
-        if (!keepText) {
+    case Kind::Mission: {
+        std::string text = normalizeLineBreaks(std::move(bytes));
+        if (keepText) {
+            document.mission_ = loadMission(text);
+            document.missionText_ = std::move(text);
+        } else {
             document.mission_ = loadMissionTakingText(std::move(text));
-            break;
         }
-        document.mission_ = loadMission(text);
-        document.missionText_ = std::move(text);
         break;
+    }
     }
     return document;
 }

@@ -98,10 +98,9 @@ QCheckBox* DocumentPage::addFlagField(QWidget* parent, const char* key, const QR
     return box;
 }
 
-std::vector<QRadioButton*> DocumentPage::addChoiceField(QWidget* parent, const char* key,
-                                                        const std::vector<QRect>& geometries) {
+void DocumentPage::addChoiceField(QWidget* parent, const char* key,
+                                  const std::vector<QRect>& geometries) {
     const Field& f = field(key);
-    std::vector<QRadioButton*> buttons;
     for (std::size_t i = 0; i < f.entries.size(); ++i) {
         const QString entry = QString::fromStdString(f.entries[i]);
         auto* button = new QRadioButton(entry, parent);
@@ -113,9 +112,7 @@ std::vector<QRadioButton*> DocumentPage::addChoiceField(QWidget* parent, const c
             if (on)
                 step(f.caption, {&f}, [&] { change([&] { f.set(document_, f.entries[i]); }); });
         });
-        buttons.push_back(button);
     }
-    return buttons;
 }
 
 QLabel* DocumentPage::addFieldLabel(QWidget* parent, const QWidget* control,

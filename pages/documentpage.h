@@ -19,7 +19,6 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
-class QRadioButton;
 
 namespace dorva {
 
@@ -85,8 +84,7 @@ protected:
     QComboBox* addListField(QWidget* parent, const char* key, const QRect& geometry);
     QCheckBox* addFlagField(QWidget* parent, const char* key, const QRect& geometry);
     // A radio button for each entry of the field, in the order of its entries.
-    std::vector<QRadioButton*> addChoiceField(QWidget* parent, const char* key,
-                                              const std::vector<QRect>& geometries);
+    void addChoiceField(QWidget* parent, const char* key, const std::vector<QRect>& geometries);
     // The field's label, the buddy of its control.
     QLabel* addFieldLabel(QWidget* parent, const QWidget* control, const QRect& geometry);
     // The field's browse button: it puts the name of a file chosen in the field's open dialog
@@ -139,8 +137,6 @@ private:
     QPushButton* saveButton_;
     QPushButton* saveAsButton_;
     QLineEdit* statusField_;
-    FileDialogState openState_;
-    FileDialogState saveState_;
     std::map<std::string, FileDialogState> browseStates_; // by filter
     std::vector<Binding> bindings_;
     std::map<const Field*, QWidget*> focusTargets_;

@@ -3,7 +3,6 @@
 #include "controls/briefingdialog.h"
 #include "controls/colorbutton.h"
 #include "controls/editablelist.h"
-#include "controls/edithex.h"
 #include "document/document.h"
 #include "document/fields.h"
 #include "pages/fieldhooks.h"
@@ -16,7 +15,6 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QTextDocument>
 #include <algorithm>
 

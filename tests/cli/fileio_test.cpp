@@ -1,5 +1,6 @@
 #include "cli/escape.h"
 #include "cli/shownvalue.h"
+#include "escapedvalue.h"
 #include "formats/codec.h"
 #include "runcli.h"
 #include "testfiles.h"

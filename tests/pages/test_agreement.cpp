@@ -1,6 +1,6 @@
 #include "../cli/runcli.h"
-#include "cli/escape.h"
 #include "controls/briefingdialog.h"
+#include "escapedvalue.h"
 #include "pagetesting.h"
 
 #include <QCheckBox>
